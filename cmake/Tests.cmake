@@ -1,0 +1,22 @@
+# GoogleTest: Debian's library natively; for the MinGW presets it is built from the sources
+# that Debian's googletest package puts in /usr/src/googletest.
+if(WIN32)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# tarvel_unit_test(name SOURCES... LIBS ...): a native (or cross) GoogleTest executable.
+function(tarvel_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  # One CTest entry per executable: under Wine each start costs time, so cases are not split.
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+endfunction()
