@@ -13,32 +13,33 @@ std::vector<TViewMenuItem> BuildViewMenu(const TMenuView& view) {
   std::vector<TViewMenuItem> menu;
   for (int i = 0; i < static_cast<int>(view.Objects.size()); ++i) {
     const TMenuObject& object = view.Objects[i];
-    if (!object.OfferColor && !object.OfferMaterial && !object.OfferVisibility &&
-        !object.OfferFillMode)
+    const TObjectMenuOptions options = object.MenuOptions;
+    if (options.Empty())
       continue;
     TViewMenuItem item;
     item.Caption = object.Visible ? object.Name : object.Name + " (скрыт)";
-    if (object.OfferColor)
+    if (options.Contains(moColor))
       item.Items.push_back(Command("Цвет", TViewMenuCommand::ObjectColor, i));
-    if (object.OfferMaterial)
+    if (options.Contains(moMaterial))
       item.Items.push_back(Command("Материал", TViewMenuCommand::ObjectMaterial, i));
-    if (object.OfferVisibility)
+    if (options.Contains(moVisibility))
       item.Items.push_back(
           Command(object.Visible ? "Скрыть" : "Показать", TViewMenuCommand::ObjectVisible, i));
-    if (object.OfferFillMode)
+    if (options.Contains(moFillMode))
       item.Items.push_back(
           Command(object.Wireframe ? "Сплошной" : "Каркас", TViewMenuCommand::ObjectWireframe, i));
     menu.push_back(std::move(item));
   }
-  if (view.OfferBackground || view.OfferLight || view.OfferAnimation) {
+  const TOptionsPossibility possibility = view.OptionsPossibility;
+  if (!possibility.Empty()) {
     TViewMenuItem options;
     options.Caption = "Опции";
-    if (view.OfferBackground)
+    if (possibility.Contains(opBackground))
       options.Items.push_back(Command("Цвет фона", TViewMenuCommand::BGColor));
-    if (view.OfferLight)
+    if (possibility.Contains(opLight))
       options.Items.push_back(
           Command(view.Lighting ? "Выкл. свет" : "Вкл. свет", TViewMenuCommand::Light));
-    if (view.OfferAnimation)
+    if (possibility.Contains(opAnimation))
       options.Items.push_back(Command("Анимация", TViewMenuCommand::Animation));
     menu.push_back(std::move(options));
   }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "glview/view_options.h"
+
 namespace glview {
 
 // What a menu item does when clicked; None marks a heading that only opens its submenu.
@@ -30,18 +32,13 @@ struct TMenuObject {
   std::string Name;
   bool Visible = true;
   bool Wireframe = false;
-  bool OfferColor = true;
-  bool OfferMaterial = true;
-  bool OfferFillMode = true;
-  bool OfferVisibility = true;
+  TObjectMenuOptions MenuOptions{moColor, moMaterial, moFillMode, moVisibility};
 };
 
 // The view as the menu sees it: its objects in list order and the options it offers.
 struct TMenuView {
   std::vector<TMenuObject> Objects;
-  bool OfferBackground = true;
-  bool OfferLight = true;
-  bool OfferAnimation = true;
+  TOptionsPossibility OptionsPossibility{opBackground, opLight, opAnimation};
   bool Lighting = false;
 };
 

@@ -22,7 +22,7 @@ TMenuObject Object(const std::string& name) {
 
 TMenuView NoOptions() {
   TMenuView view;
-  view.OfferBackground = view.OfferLight = view.OfferAnimation = false;
+  view.OptionsPossibility = {};
   return view;
 }
 
@@ -70,9 +70,9 @@ TEST(BuildViewMenu, CaptionsFollowTheState) {
 TEST(BuildViewMenu, OffersOnlyTheCommandsInTheSets) {
   TMenuView view = NoOptions();
   TMenuObject silent = Object("Silent");
-  silent.OfferColor = silent.OfferMaterial = silent.OfferVisibility = silent.OfferFillMode = false;
+  silent.MenuOptions = {};
   TMenuObject partial = Object("Partial");
-  partial.OfferColor = partial.OfferVisibility = false;
+  partial.MenuOptions = {moFillMode, moMaterial};
   view.Objects = {silent, partial};
   const auto menu = BuildViewMenu(view);
   // The object without commands gets no item, but the next keeps its own index as the tag.
@@ -91,7 +91,7 @@ TEST(BuildViewMenu, EmptySetsGiveAnEmptyMenuAndNoObjectsOnlyOptions) {
 
 TEST(BuildViewMenu, AboutWindowOptionsHaveNoAnimation) {
   TMenuView view;
-  view.OfferAnimation = false;
+  view.OptionsPossibility = {opBackground, opLight};
   const auto menu = BuildViewMenu(view);
   ASSERT_EQ(menu.size(), 1u);
   EXPECT_EQ(Captions(menu[0].Items), (std::vector<std::string>{"Цвет фона", "Вкл. свет"}));
