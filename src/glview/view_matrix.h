@@ -11,6 +11,8 @@
 
 namespace glview {
 
+class TOpenGLApi;
+
 using TMatrixValues = std::array<float, 16>;
 using TVector3 = std::array<float, 3>;
 
@@ -53,9 +55,10 @@ public:
 
   // OpenGL transfer, defined with the Windows part (view_matrix_gl.cpp). Load makes the values
   // the current matrix of their mode and leaves that mode selected; Fetch reads the current
-  // model-view matrix (GL_MODELVIEW mode) or projection matrix (any other mode) back.
-  void Load() const;
-  void Fetch();
+  // model-view matrix (GL_MODELVIEW mode) or projection matrix (any other mode) back. Without a
+  // current context neither has an effect.
+  void Load(const TOpenGLApi& gl) const;
+  void Fetch(const TOpenGLApi& gl);
 
 private:
   bool CanTransform() const { return FContext->IsContextCurrent(); }
