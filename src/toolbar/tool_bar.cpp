@@ -61,6 +61,9 @@ void TToolBar::Layout() {
     itemRects_[i] = RECT{x, 2, x + width, height - 2};
     x += width;
   }
+  // The toolbar is as long as its items, like a docked toolbar of an office program.
+  if (Width() != x + 6)
+    SetBounds(Left(), Top(), x + 6, Height());
 }
 
 int TToolBar::ItemAt(int x, int y) const {
