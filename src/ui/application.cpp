@@ -173,22 +173,27 @@ void TApplication::FreeReleased() {
   }
 }
 
+namespace {
+
+struct DisableContext {
+  HWND keep;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableOne(HWND window, LPARAM lParam) {
+  auto* context = reinterpret_cast<DisableContext*>(lParam);
+  if (window != context->keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    EnableWindow(window, FALSE);
+    context->disabled.push_back(window);
+  }
+  return TRUE;
+}
+
+} // namespace
+
 std::vector<HWND> TApplication::DisableTopLevelWindowsExcept(HWND keep) {
-  struct Context {
-    HWND keep;
-    std::vector<HWND> disabled;
-  } context{keep, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM lParam) -> BOOL {
-        auto* ctx = reinterpret_cast<Context*>(lParam);
-        if (window != ctx->keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
-          EnableWindow(window, FALSE);
-          ctx->disabled.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&context));
+  DisableContext context{keep, {}};
+  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&context));
   return context.disabled;
 }
 

@@ -1,7 +1,7 @@
 #!/bin/bash
 # The program as a person uses it: a thought, Enter, Enter again; the program ends by itself.
 set -u
-. "$(dirname "$0")/e2e_lib.sh"
+. "$(dirname "$0")/common.bash"
 cd "$work"
 
 "$wine64" "$bin/Tarvel.exe" &

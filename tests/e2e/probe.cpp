@@ -14,23 +14,25 @@
 
 namespace {
 
+struct Search {
+  const wchar_t* title;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<Search*>(lParam);
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 511);
+  if (IsWindowVisible(window) && wcsstr(text, search->title)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 HWND Find(const wchar_t* title) {
-  struct Search {
-    const wchar_t* title;
-    HWND found;
-  } search{title, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lParam);
-        wchar_t text[512] = {};
-        GetWindowTextW(window, text, 511);
-        if (IsWindowVisible(window) && wcsstr(text, s->title)) {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  Search search{title, nullptr};
+  EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
