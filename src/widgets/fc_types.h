@@ -9,13 +9,14 @@
 namespace widgets {
 
 // Colours are the framework's: 0x00BBGGRR, system colours with the high byte 0x80.
+using ui::BlueOf;
+using ui::cl3DLight;
 using ui::clAqua;
 using ui::clBlack;
 using ui::clBlue;
 using ui::clBtnFace;
 using ui::clBtnHighlight;
 using ui::clBtnShadow;
-using ui::cl3DLight;
 using ui::clFuchsia;
 using ui::clHighlight;
 using ui::clLime;
@@ -27,13 +28,11 @@ using ui::clSkyBlue;
 using ui::clTeal;
 using ui::clWhite;
 using ui::clYellow;
+using ui::GreenOf;
 using ui::IsSystemColor;
+using ui::RedOf;
 using ui::RGBColor;
 using ui::TColor;
-
-constexpr int GetRValue(TColor c) { return ui::RedOf(c); }
-constexpr int GetGValue(TColor c) { return ui::GreenOf(c); }
-constexpr int GetBValue(TColor c) { return ui::BlueOf(c); }
 
 struct TPoint {
   int x = 0;
