@@ -3,6 +3,7 @@
 #include "ui/error_text.h"
 #include "ui/form.h"
 #include "ui/menus.h"
+#include "ui/win_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -160,7 +161,9 @@ bool TApplication::DispatchAccelerator(TForm* form, wchar_t character) {
       }
     }
   }
-  return false;
+  // Then the form's controls: a label's access letter focuses its control.
+  const std::string narrow = FromWide(std::wstring(1, character));
+  return narrow.size() == 1 && form->DialogChar(narrow[0]);
 }
 
 void TApplication::ReleaseLater(TComponent* component) { released_.push_back(component); }

@@ -594,6 +594,13 @@ void TWinControl::BringToFront() {
     SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+bool TWinControl::DialogChar(char character) {
+  for (TWinControl* child : std::vector<TWinControl*>(children_))
+    if (child->DialogChar(character))
+      return true;
+  return false;
+}
+
 TShiftState TWinControl::KeyboardShiftState() {
   TShiftState shift = 0;
   if (GetKeyState(VK_SHIFT) < 0)

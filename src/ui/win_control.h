@@ -110,6 +110,11 @@ public:
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
+  // An access letter (Alt + letter, Windows-1251) that the form's menus did not take, offered to
+  // the controls of the form in creation order; true when one of them took it. Controls that
+  // answer to access letters (labels with a FocusControl, buttons) override it.
+  virtual bool DialogChar(char character);
+
   // Reads the modifier keys and mouse buttons now held.
   static TShiftState KeyboardShiftState();
 
