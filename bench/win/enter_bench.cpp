@@ -38,8 +38,8 @@ int wmain() {
   application.SetTitle("bench");
   application.Seams().ErrorBox = [](HWND, const std::string&, const std::string&) {};
   std::printf("%-10s %12s %12s %14s\n", "size", "median ms", "worst ms", "fill ms");
-  for (std::size_t size : {std::size_t(0), std::size_t(100000), std::size_t(1000000),
-                           std::size_t(10000000)}) {
+  for (std::size_t size :
+       {std::size_t(0), std::size_t(100000), std::size_t(1000000), std::size_t(10000000)}) {
     auto* form = new app::TForm1(&application);
     form->AfterConstruction();
     form->Show();

@@ -70,8 +70,8 @@ TAboutFrm::TAboutFrm(ui::TComponent* owner) : ui::TForm(owner) {
   Memo1->Font().SetStyle(ui::fsItalic);
   Memo1->Font().SetCharset(RUSSIAN_CHARSET);
   Memo1->Font().SetColor(kMemoViolet);
-  Memo1->SetLines(std::vector<std::string>(std::begin(kInstructionLines),
-                                           std::end(kInstructionLines)));
+  Memo1->SetLines(
+      std::vector<std::string>(std::begin(kInstructionLines), std::end(kInstructionLines)));
   Memo1->SetParent(this);
 
   Label5 = MakeLabel("Label5", 12, 400, "Cайт"); // the first letter is the Latin C
@@ -104,8 +104,7 @@ TAboutFrm::TAboutFrm(ui::TComponent* owner) : ui::TForm(owner) {
   OnClose = ui::Bind(this, &TAboutFrm::FormClose);
 }
 
-ui::TLabel* TAboutFrm::MakeLabel(const char* name, int left, int top,
-                                 const std::string& caption) {
+ui::TLabel* TAboutFrm::MakeLabel(const char* name, int left, int top, const std::string& caption) {
   auto* label = new ui::TLabel(this);
   label->SetName(name);
   label->SetBounds(left, top, 10, 10);
@@ -122,18 +121,32 @@ ui::TLabel* TAboutFrm::MakeLabel(const char* name, int left, int top,
 
 void TAboutFrm::Timer1Timer(ui::TComponent* /*Sender*/) {
   FPulse.Step();
-  Label1->Font().SetColor(static_cast<ui::TColor>(FPulse.Colour(kForumPulse.Phase, kForumPulse.Base)));
-  Label5->Font().SetColor(static_cast<ui::TColor>(FPulse.Colour(kSitePulse.Phase, kSitePulse.Base)));
+  Label1->Font().SetColor(
+      static_cast<ui::TColor>(FPulse.Colour(kForumPulse.Phase, kForumPulse.Base)));
+  Label5->Font().SetColor(
+      static_cast<ui::TColor>(FPulse.Colour(kSitePulse.Phase, kSitePulse.Base)));
   Label3->Font().SetColor(
       static_cast<ui::TColor>(FPulse.Colour(kMailerPulse.Phase, kMailerPulse.Base)));
 }
 
-void TAboutFrm::Label6MouseEnter(ui::TComponent*) { Label6->Font().SetColor(0x00A000); }
-void TAboutFrm::Label6MouseLeave(ui::TComponent*) { Label6->Font().SetColor(0x00FF00); }
-void TAboutFrm::Label2MouseEnter(ui::TComponent*) { Label2->Font().SetColor(0xFFA000); }
-void TAboutFrm::Label2MouseLeave(ui::TComponent*) { Label2->Font().SetColor(0xFFFF00); }
-void TAboutFrm::Label4MouseEnter(ui::TComponent*) { Label4->Font().SetColor(0x00A0FF); }
-void TAboutFrm::Label4MouseLeave(ui::TComponent*) { Label4->Font().SetColor(0x00FFFF); }
+void TAboutFrm::Label6MouseEnter(ui::TComponent*) {
+  Label6->Font().SetColor(0x00A000);
+}
+void TAboutFrm::Label6MouseLeave(ui::TComponent*) {
+  Label6->Font().SetColor(0x00FF00);
+}
+void TAboutFrm::Label2MouseEnter(ui::TComponent*) {
+  Label2->Font().SetColor(0xFFA000);
+}
+void TAboutFrm::Label2MouseLeave(ui::TComponent*) {
+  Label2->Font().SetColor(0xFFFF00);
+}
+void TAboutFrm::Label4MouseEnter(ui::TComponent*) {
+  Label4->Font().SetColor(0x00A0FF);
+}
+void TAboutFrm::Label4MouseLeave(ui::TComponent*) {
+  Label4->Font().SetColor(0x00FFFF);
+}
 
 void TAboutFrm::OpenLink(const char* address) {
   // The outcome is not examined: a browser that cannot start is not the window's concern.
@@ -141,11 +154,19 @@ void TAboutFrm::OpenLink(const char* address) {
     open(Handle(), address);
 }
 
-void TAboutFrm::Label6Click(ui::TComponent*) { OpenLink(kSiteAddress); }
-void TAboutFrm::Label2Click(ui::TComponent*) { OpenLink(kForumAddress); }
-void TAboutFrm::Label4Click(ui::TComponent*) { OpenLink(kMailerAddress); }
+void TAboutFrm::Label6Click(ui::TComponent*) {
+  OpenLink(kSiteAddress);
+}
+void TAboutFrm::Label2Click(ui::TComponent*) {
+  OpenLink(kForumAddress);
+}
+void TAboutFrm::Label4Click(ui::TComponent*) {
+  OpenLink(kMailerAddress);
+}
 
-void TAboutFrm::BitBtn1Click(ui::TComponent*) { Close(); }
+void TAboutFrm::BitBtn1Click(ui::TComponent*) {
+  Close();
+}
 
 void TAboutFrm::FormClose(ui::TComponent* /*Sender*/, ui::TCloseAction& /*Action*/) {
   // The scene is rebuilt here once the view control is on the window.

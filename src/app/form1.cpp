@@ -66,7 +66,9 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
   OnClose = ui::Bind(this, &TForm1::FormClose);
 }
 
-void TForm1::FormCreate(ui::TComponent* /*Sender*/) { CountAfterAnswer = 0; }
+void TForm1::FormCreate(ui::TComponent* /*Sender*/) {
+  CountAfterAnswer = 0;
+}
 
 void TForm1::Memo1KeyDown(ui::TComponent* /*Sender*/, std::uint16_t& Key,
                           ui::TShiftState /*Shift*/) {

@@ -2,6 +2,7 @@
 
 namespace glview {
 
+// clang-format off
 const std::array<TLeafOutlinePoint, kLeafPointCount> LeafOutline = {{
     {0, 0},         {-0.02, -0.22}, {-0.09, -0.29}, {-0.17, -0.48}, {-0.25, -0.3},
     {-0.51, -0.41}, {-0.58, -0.3},  {-0.85, -0.35}, {-0.77, -0.12}, {-0.8, -0.05},
@@ -12,6 +13,7 @@ const std::array<TLeafOutlinePoint, kLeafPointCount> LeafOutline = {{
     {0.75, -0.09},  {0.87, -0.21},  {0.61, -0.22},  {0.59, -0.32},  {0.33, -0.29},
     {0.26, -0.5},   {0.11, -0.34},  {0.08, -0.37},  {0.02, -0.23},
 }};
+// clang-format on
 
 std::array<TColoredPoint, kLeafPointCount> DrawLeafPoints(TLeafRandom& random) {
   std::array<TColoredPoint, kLeafPointCount> points;

@@ -37,7 +37,9 @@ void TApplication::Initialize() {
 #endif
 }
 
-void TApplication::SetTitle(const std::string& title) { title_ = title; }
+void TApplication::SetTitle(const std::string& title) {
+  title_ = title;
+}
 
 void TApplication::Run() {
   if (!mainForm_)
@@ -131,7 +133,9 @@ unsigned TApplication::RegisterCommand(TMenuItem* item) {
   return id;
 }
 
-void TApplication::UnregisterCommand(unsigned id) { commands_.erase(id); }
+void TApplication::UnregisterCommand(unsigned id) {
+  commands_.erase(id);
+}
 
 bool TApplication::DispatchCommand(unsigned id) {
   auto it = commands_.find(id);
@@ -141,7 +145,9 @@ bool TApplication::DispatchCommand(unsigned id) {
   return true;
 }
 
-void TApplication::RegisterMenu(TForm* form, TMenuItem* root) { menus_.emplace_back(form, root); }
+void TApplication::RegisterMenu(TForm* form, TMenuItem* root) {
+  menus_.emplace_back(form, root);
+}
 
 void TApplication::UnregisterMenu(TMenuItem* root) {
   menus_.erase(std::remove_if(menus_.begin(), menus_.end(),
@@ -166,7 +172,9 @@ bool TApplication::DispatchAccelerator(TForm* form, wchar_t character) {
   return narrow.size() == 1 && form->DialogChar(narrow[0]);
 }
 
-void TApplication::ReleaseLater(TComponent* component) { released_.push_back(component); }
+void TApplication::ReleaseLater(TComponent* component) {
+  released_.push_back(component);
+}
 
 void TApplication::FreeReleased() {
   while (!released_.empty()) {

@@ -73,8 +73,8 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     SendMessageW(child, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), length, nullptr, 0, nullptr,
-                                          nullptr);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), length, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(bytes), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), length, utf8.data(), bytes, nullptr, nullptr);
     _setmode(_fileno(stdout), _O_BINARY); // the control's CR LF as they are
