@@ -1,0 +1,97 @@
+#include "app/form1.h"
+
+#include "oracle/answer_code.h"
+#include "oracle/answer_phrase.h"
+#include "oracle/time_stamp.h"
+
+namespace app {
+
+TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
+  SetName("Form1");
+  SetText("Тарвель (ver. 5.5.0.5)");
+  SetBounds(297, 112, 767, 522); // restored bounds; the window opens maximised
+  SetWindowState(ui::TWindowState::wsMaximized);
+  SetColor(ui::clBtnFace);
+  Font().SetName("MS Sans Serif");
+  Font().SetHeight(-11);
+  HandleNeeded();
+
+  MainMenu1 = new ui::TMainMenu(this);
+  MainMenu1->SetName("MainMenu1");
+  N2 = new ui::TMenuItem(this);
+  N2->SetName("N2");
+  N2->SetCaption("&Справка ");
+  N2->SetImageIndex(0);
+  N2->OnClick = ui::Bind(this, &TForm1::N8Click);
+  MainMenu1->Items()->Add(N2);
+  MainMenu1->AttachTo(this);
+
+  // Dock strips: the top one carries the toolbar with the main menu; the others stay empty.
+  AdvDockPanel1 = new toolbar::TDockPanel(this, ui::TAlign::alTop, 41);
+  AdvDockPanel1->SetName("AdvDockPanel1");
+  AdvDockPanel1->SetParent(this);
+  AdvDockPanel2 = new toolbar::TDockPanel(this, ui::TAlign::alLeft, 15);
+  AdvDockPanel2->SetName("AdvDockPanel2");
+  AdvDockPanel2->SetParent(this);
+  AdvDockPanel3 = new toolbar::TDockPanel(this, ui::TAlign::alRight, 15);
+  AdvDockPanel3->SetName("AdvDockPanel3");
+  AdvDockPanel3->SetParent(this);
+  AdvDockPanel4 = new toolbar::TDockPanel(this, ui::TAlign::alBottom, 13);
+  AdvDockPanel4->SetName("AdvDockPanel4");
+  AdvDockPanel4->SetParent(this);
+
+  AdvToolBar1 = new toolbar::TToolBar(this);
+  AdvToolBar1->SetName("AdvToolBar1");
+  AdvToolBar1->SetBounds(3, 3, 200, 35);
+  AdvToolBar1->SetParent(AdvDockPanel1);
+  AdvToolBar1->AddMenuButton(N2);
+
+  Memo1 = new ui::TMemo(this);
+  Memo1->SetName("Memo1");
+  Memo1->SetAlign(ui::TAlign::alClient);
+  Memo1->SetColor(ui::clBlack);
+  Memo1->Font().SetName("Georgia");
+  Memo1->Font().SetHeight(-16);
+  Memo1->Font().SetStyle(ui::fsItalic);
+  Memo1->Font().SetColor(ui::clWhite);
+  Memo1->Font().SetCharset(RUSSIAN_CHARSET);
+  Memo1->SetWordWrap(true);
+  Memo1->SetScrollBars(ui::TScrollStyle::ssNone);
+  Memo1->SetTabOrder(0);
+  Memo1->OnKeyDown = ui::Bind(this, &TForm1::Memo1KeyDown);
+  Memo1->SetParent(this);
+  SetActiveControl(Memo1);
+
+  OnCreate = ui::Bind(this, &TForm1::FormCreate);
+  OnClose = ui::Bind(this, &TForm1::FormClose);
+}
+
+void TForm1::FormCreate(ui::TComponent* /*Sender*/) { CountAfterAnswer = 0; }
+
+void TForm1::Memo1KeyDown(ui::TComponent* /*Sender*/, std::uint16_t& Key,
+                          ui::TShiftState /*Shift*/) {
+  if (Key != VK_RETURN)
+    return;
+  const std::int32_t previous = CountAfterAnswer;
+  const std::uint32_t answerCode = oracle::DrawAnswerCode(oracle::ReadTimeStamp());
+  const std::int32_t index = AddAnswerLine(answerCode);
+  CountAfterAnswer = index + 1;
+  if (previous == index)
+    Close(); // the log is written inside; a failure leaves the conversation open
+  // The key goes on: the area inserts the line break after the answer line.
+}
+
+std::int32_t TForm1::AddAnswerLine(std::uint32_t answerCode) {
+  return Memo1->AddLine(oracle::AnswerLine(answerCode));
+}
+
+void TForm1::N8Click(ui::TComponent* /*Sender*/) {
+  if (HelpForm)
+    HelpForm->Show(); // shows it, or brings it to the front when already shown
+}
+
+void TForm1::FormClose(ui::TComponent* /*Sender*/, ui::TCloseAction& /*Action*/) {
+  // The conversation log is written here.
+}
+
+} // namespace app

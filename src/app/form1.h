@@ -1,0 +1,43 @@
+#pragma once
+// The conversation window: one large black text area in which the user types thoughts; each
+// Enter is answered at once with one answer line, and an Enter with nothing new since the last
+// answer is answered once more and ends the conversation.
+#include "toolbar/dock_panel.h"
+#include "toolbar/tool_bar.h"
+#include "ui/form.h"
+#include "ui/memo.h"
+#include "ui/menus.h"
+
+#include <cstdint>
+
+namespace app {
+
+class TForm1 : public ui::TForm {
+public:
+  explicit TForm1(ui::TComponent* owner);
+
+  ui::TMemo* Memo1;
+  ui::TMainMenu* MainMenu1;
+  ui::TMenuItem* N2;
+  toolbar::TDockPanel* AdvDockPanel1; // top, carries the toolbar
+  toolbar::TDockPanel* AdvDockPanel2; // left
+  toolbar::TDockPanel* AdvDockPanel3; // right
+  toolbar::TDockPanel* AdvDockPanel4; // bottom
+  toolbar::TToolBar* AdvToolBar1;
+
+  // The line count recorded right after the last answer line was added.
+  std::int32_t CountAfterAnswer = 0;
+
+  // The window shown by the Help item; set by start-up once it exists.
+  ui::TForm* HelpForm = nullptr;
+
+  void FormCreate(ui::TComponent* Sender);
+  void Memo1KeyDown(ui::TComponent* Sender, std::uint16_t& Key, ui::TShiftState Shift);
+  void N8Click(ui::TComponent* Sender);
+  void FormClose(ui::TComponent* Sender, ui::TCloseAction& Action);
+
+  // Builds the answer line for the code, adds it as the area's new last line, returns its index.
+  std::int32_t AddAnswerLine(std::uint32_t answerCode);
+};
+
+} // namespace app

@@ -1,0 +1,25 @@
+// Start-up: the application object, its title, the conversation window (the main window), then
+// the message loop until the conversation window has closed.
+#include "app/form1.h"
+#include "ui/application.h"
+#include "ui/error_text.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  ui::TApplication& application = ui::Application();
+  application.Initialize();
+  application.SetTitle("Тарвель (ver. 5.5.0.5)");
+  app::TForm1* Form1 = nullptr;
+  try {
+    application.CreateForm(Form1);
+  } catch (const std::exception& error) {
+    // A start-up that cannot build its main window stops before showing anything.
+    application.Seams().FatalErrorBox(ui::ErrorBoxText(error.what()));
+    application.DestroyComponents();
+    return 1;
+  }
+  application.Run();
+  application.DestroyComponents();
+  return 0;
+}

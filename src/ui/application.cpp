@@ -1,0 +1,195 @@
+#include "ui/application.h"
+
+#include "ui/error_text.h"
+#include "ui/form.h"
+#include "ui/menus.h"
+
+#include <algorithm>
+#include <cctype>
+#include <float.h>
+
+namespace ui {
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+TApplication::TApplication() : TComponent(nullptr), seams_(TSeams::Real()) {}
+
+TApplication::~TApplication() = default;
+
+void TApplication::Initialize() {
+  // Restrict DLL loading to the system directory before any other library is loaded; this also
+  // keeps the current and the program's directory out of the search. Looked up at run time:
+  // systems without the loader update keep their default order.
+  using SetDirectoriesFn = BOOL(WINAPI*)(DWORD);
+  if (HMODULE kernel = GetModuleHandleW(L"kernel32.dll"))
+    if (auto setDirectories = reinterpret_cast<SetDirectoriesFn>(
+            reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories"))))
+      setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+
+  // Division by zero and invalid operations give infinities and NaNs, never a fault.
+  _control87(_MCW_EM, _MCW_EM);
+#if defined(__i386__)
+  _control87(_PC_64, _MCW_PC); // x87 extended precision, control word 0x133F
+#endif
+}
+
+void TApplication::SetTitle(const std::string& title) { title_ = title; }
+
+void TApplication::Run() {
+  if (!mainForm_)
+    return;
+  mainForm_->Show();
+  RunModalLoop([] { return false; });
+}
+
+void TApplication::Terminate() {
+  if (!terminated_) {
+    terminated_ = true;
+    PostQuitMessage(0);
+  }
+}
+
+bool TApplication::PreTranslate(MSG& message) {
+  if (message.message == WM_SYSCHAR) {
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root)))
+      if (DispatchAccelerator(form, static_cast<wchar_t>(message.wParam)))
+        return true;
+  }
+  return false;
+}
+
+void TApplication::RunModalLoop(const std::function<bool()>& done) {
+  MSG message;
+  while (!terminated_ && !done()) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      terminated_ = true;
+      PostQuitMessage(static_cast<int>(message.wParam)); // let outer loops see it too
+      break;
+    }
+    if (got < 0)
+      break;
+    if (!PreTranslate(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    FreeReleased();
+  }
+}
+
+void TApplication::ProcessMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      terminated_ = true;
+      break;
+    }
+    if (!PreTranslate(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  FreeReleased();
+}
+
+void TApplication::HandleException(TComponent* sender) {
+  (void)sender;
+  std::string message;
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    message = e.what();
+  } catch (...) {
+    message = "Unknown error";
+  }
+  ShowException(message);
+}
+
+void TApplication::ShowException(const std::string& message) {
+  if (showingError_) {
+    ++suppressedErrors_;
+    return;
+  }
+  showingError_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{showingError_};
+  HWND owner = GetActiveWindow();
+  if (seams_.ErrorBox)
+    seams_.ErrorBox(owner, ErrorBoxText(message), title_);
+}
+
+unsigned TApplication::RegisterCommand(TMenuItem* item) {
+  const unsigned id = nextCommand_++;
+  commands_[id] = item;
+  return id;
+}
+
+void TApplication::UnregisterCommand(unsigned id) { commands_.erase(id); }
+
+bool TApplication::DispatchCommand(unsigned id) {
+  auto it = commands_.find(id);
+  if (it == commands_.end())
+    return false;
+  it->second->Click();
+  return true;
+}
+
+void TApplication::RegisterMenu(TForm* form, TMenuItem* root) { menus_.emplace_back(form, root); }
+
+void TApplication::UnregisterMenu(TMenuItem* root) {
+  menus_.erase(std::remove_if(menus_.begin(), menus_.end(),
+                              [root](const auto& entry) { return entry.second == root; }),
+               menus_.end());
+}
+
+bool TApplication::DispatchAccelerator(TForm* form, wchar_t character) {
+  for (const auto& [owner, root] : menus_) {
+    if (owner != form)
+      continue;
+    for (int i = 0; i < root->Count(); ++i) {
+      TMenuItem* item = root->Items(i);
+      if (item->Visible() && item->Enabled() && item->MatchesAccelerator(character)) {
+        item->Click();
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+void TApplication::ReleaseLater(TComponent* component) { released_.push_back(component); }
+
+void TApplication::FreeReleased() {
+  while (!released_.empty()) {
+    TComponent* component = released_.back();
+    released_.pop_back();
+    delete component;
+  }
+}
+
+std::vector<HWND> TApplication::DisableTopLevelWindowsExcept(HWND keep) {
+  struct Context {
+    HWND keep;
+    std::vector<HWND> disabled;
+  } context{keep, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM lParam) -> BOOL {
+        auto* ctx = reinterpret_cast<Context*>(lParam);
+        if (window != ctx->keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
+          EnableWindow(window, FALSE);
+          ctx->disabled.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&context));
+  return context.disabled;
+}
+
+} // namespace ui

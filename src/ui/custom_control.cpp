@@ -1,0 +1,80 @@
+#include "ui/custom_control.h"
+
+#include <windowsx.h>
+
+namespace ui {
+
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
+
+TCustomControl::~TCustomControl() {
+  canvas_.SetHandle(nullptr);
+  DestroyHandle();
+}
+
+void TCustomControl::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"Tarvel.CustomControl";
+}
+
+void TCustomControl::CreateWnd() {
+  if (GetClassLongPtrW(Handle(), GCL_STYLE) & CS_OWNDC) {
+    ownDC_ = GetDC(Handle());
+    canvas_.SetHandle(ownDC_);
+  }
+}
+
+void TCustomControl::DestroyWnd() {
+  canvas_.SetHandle(nullptr);
+  if (ownDC_) {
+    ReleaseDC(Handle(), ownDC_);
+    ownDC_ = nullptr;
+  }
+}
+
+void TCustomControl::PaintHandler() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(Handle(), &ps);
+  // The paint ends (the window validated, the DC given back) even when Paint throws, so a failing
+  // paint is not retried in a tight loop.
+  struct EndPaintGuard {
+    TCustomControl* self;
+    PAINTSTRUCT* ps;
+    ~EndPaintGuard() {
+      if (!self->ownDC_)
+        self->canvas_.SetHandle(nullptr);
+      EndPaint(self->Handle(), ps);
+    }
+  } guard{this, &ps};
+  if (!ownDC_)
+    canvas_.SetHandle(dc);
+  Paint();
+}
+
+LRESULT TCustomControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+  case WM_PAINT:
+    PaintHandler();
+    return 0;
+  case WM_ERASEBKGND:
+    if (opaque_)
+      return TRUE;
+    return TWinControl::WndProc(message, wParam, lParam);
+  case WM_LBUTTONDOWN:
+    leftPressed_ = true;
+    return TWinControl::WndProc(message, wParam, lParam);
+  case WM_LBUTTONUP: {
+    const bool wasPressed = leftPressed_;
+    leftPressed_ = false;
+    const LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const RECT client = ClientRect();
+    if (wasPressed && HandleAllocated() && PtInRect(&client, at))
+      Click();
+    return result;
+  }
+  default:
+    return TWinControl::WndProc(message, wParam, lParam);
+  }
+}
+
+} // namespace ui

@@ -1,0 +1,237 @@
+#include "ui/graphics.h"
+
+#include "ui/win_text.h"
+
+#include <cwchar>
+
+namespace ui {
+
+TColor ColorToRGB(TColor color) {
+  return ColorToRGB(color, [](int index) { return static_cast<TColor>(GetSysColor(index)); });
+}
+
+// ---- TFont -------------------------------------------------------------------------------
+
+TFont::TFont() = default;
+
+TFont::TFont(const TFont& other)
+    : name_(other.name_), height_(other.height_), style_(other.style_), color_(other.color_),
+      charset_(other.charset_), orientation_(other.orientation_) {}
+
+TFont& TFont::operator=(const TFont& other) {
+  if (this == &other)
+    return *this;
+  name_ = other.name_;
+  height_ = other.height_;
+  style_ = other.style_;
+  color_ = other.color_;
+  charset_ = other.charset_;
+  orientation_ = other.orientation_;
+  Changed();
+  return *this;
+}
+
+void TFont::Changed() {
+  handle_.reset();
+  if (OnChange)
+    OnChange();
+}
+
+void TFont::SetName(const std::string& name) {
+  if (name != name_) {
+    name_ = name;
+    Changed();
+  }
+}
+void TFont::SetHeight(int height) {
+  if (height != height_) {
+    height_ = height;
+    Changed();
+  }
+}
+void TFont::SetStyle(TFontStyles style) {
+  if (style != style_) {
+    style_ = style;
+    Changed();
+  }
+}
+void TFont::SetColor(TColor color) {
+  if (color != color_) {
+    color_ = color;
+    // The colour is applied at drawing time; the GDI font stays valid.
+    if (OnChange)
+      OnChange();
+  }
+}
+void TFont::SetCharset(BYTE charset) {
+  if (charset != charset_) {
+    charset_ = charset;
+    Changed();
+  }
+}
+void TFont::SetOrientation(int tenthsOfDegree) {
+  if (tenthsOfDegree != orientation_) {
+    orientation_ = tenthsOfDegree;
+    Changed();
+  }
+}
+
+LOGFONTW TFont::LogFont() const {
+  LOGFONTW lf{};
+  lf.lfHeight = height_;
+  lf.lfEscapement = orientation_;
+  lf.lfOrientation = orientation_;
+  lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (style_ & fsItalic) ? TRUE : FALSE;
+  lf.lfUnderline = (style_ & fsUnderline) ? TRUE : FALSE;
+  lf.lfStrikeOut = (style_ & fsStrikeOut) ? TRUE : FALSE;
+  lf.lfCharSet = charset_;
+  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfPitchAndFamily = DEFAULT_PITCH;
+  const std::wstring face = ToWide(name_);
+  wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  return lf;
+}
+
+HFONT TFont::Handle() const {
+  if (!handle_) {
+    const LOGFONTW lf = LogFont();
+    handle_.reset(CreateFontIndirectW(&lf));
+  }
+  return handle_.get();
+}
+
+// ---- TBrush, TPen ------------------------------------------------------------------------
+
+void TBrush::SetColor(TColor color) {
+  if (color != color_) {
+    color_ = color;
+    handle_.reset();
+  }
+}
+void TBrush::SetStyle(TBrushStyle style) {
+  if (style != style_) {
+    style_ = style;
+    handle_.reset();
+  }
+}
+HBRUSH TBrush::Handle() const {
+  if (style_ == TBrushStyle::bsClear)
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  if (!handle_)
+    handle_.reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color_))));
+  return handle_.get();
+}
+
+void TPen::SetColor(TColor color) {
+  if (color != color_) {
+    color_ = color;
+    handle_.reset();
+  }
+}
+void TPen::SetWidth(int width) {
+  if (width != width_) {
+    width_ = width;
+    handle_.reset();
+  }
+}
+HPEN TPen::Handle() const {
+  if (!handle_)
+    handle_.reset(CreatePen(PS_SOLID, width_, static_cast<COLORREF>(ColorToRGB(color_))));
+  return handle_.get();
+}
+
+// ---- TCanvas -----------------------------------------------------------------------------
+
+TCanvas::~TCanvas() { SetHandle(nullptr); }
+
+void TCanvas::SetHandle(HDC dc) {
+  if (dc == dc_)
+    return;
+  if (dc_) {
+    // Put the DC's own objects back before our font, brush or pen can be deleted.
+    if (savedFont_)
+      SelectObject(dc_, savedFont_);
+    if (savedBrush_)
+      SelectObject(dc_, savedBrush_);
+    if (savedPen_)
+      SelectObject(dc_, savedPen_);
+  }
+  savedFont_ = savedBrush_ = savedPen_ = nullptr;
+  dc_ = dc;
+}
+
+void TCanvas::Prepare() {
+  HGDIOBJ oldFont = SelectObject(dc_, Font.Handle());
+  HGDIOBJ oldBrush = SelectObject(dc_, Brush.Handle());
+  HGDIOBJ oldPen = SelectObject(dc_, Pen.Handle());
+  if (!savedFont_)
+    savedFont_ = oldFont;
+  if (!savedBrush_)
+    savedBrush_ = oldBrush;
+  if (!savedPen_)
+    savedPen_ = oldPen;
+  SetTextColor(dc_, static_cast<COLORREF>(ColorToRGB(Font.Color())));
+  if (Brush.Style() == TBrushStyle::bsClear) {
+    SetBkMode(dc_, TRANSPARENT);
+  } else {
+    SetBkMode(dc_, OPAQUE);
+    SetBkColor(dc_, static_cast<COLORREF>(ColorToRGB(Brush.Color())));
+  }
+}
+
+void TCanvas::FillRect(const RECT& rect) {
+  Prepare();
+  ::FillRect(dc_, &rect, Brush.Handle());
+}
+
+void TCanvas::FrameRect(const RECT& rect) {
+  Prepare();
+  ::FrameRect(dc_, &rect, Brush.Handle());
+}
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom) {
+  Prepare();
+  ::Rectangle(dc_, left, top, right, bottom);
+}
+
+void TCanvas::Polygon(const POINT* points, int count) {
+  Prepare();
+  ::Polygon(dc_, points, count);
+}
+
+void TCanvas::Polyline(const POINT* points, int count) {
+  Prepare();
+  ::Polyline(dc_, points, count);
+}
+
+void TCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
+
+void TCanvas::LineTo(int x, int y) {
+  Prepare();
+  ::LineTo(dc_, x, y);
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text) {
+  Prepare();
+  const std::wstring wide = ToWide(text);
+  TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+SIZE TCanvas::TextExtent(const std::string& text) {
+  Prepare();
+  const std::wstring wide = ToWide(text);
+  SIZE size{};
+  GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
+  return size;
+}
+
+TColor TCanvas::Pixel(int x, int y) const { return static_cast<TColor>(GetPixel(dc_, x, y)); }
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+  ::SetPixel(dc_, x, y, static_cast<COLORREF>(ColorToRGB(color)));
+}
+
+} // namespace ui

@@ -1,0 +1,134 @@
+#pragma once
+// Font, brush and pen descriptions that make their GDI objects on demand, and the canvas that
+// draws with them on a device context it does not own.
+#include "ui/color.h"
+#include "ui/handles.h"
+
+#include <functional>
+#include <string>
+
+#include <windows.h>
+
+// The canvas keeps the framework's method name; Windows' macro would rename it to TextOutW.
+#undef TextOut
+
+namespace ui {
+
+TColor ColorToRGB(TColor color); // system colours via GetSysColor
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using TFontStyles = unsigned;
+
+inline constexpr BYTE DEFAULT_CHARSET_VALUE = DEFAULT_CHARSET;
+inline constexpr BYTE RUSSIAN_CHARSET_VALUE = RUSSIAN_CHARSET;
+
+class TFont {
+public:
+  TFont();
+  TFont(const TFont& other);
+  TFont& operator=(const TFont& other); // Assign: copies the description, not the handle
+
+  const std::string& Name() const { return name_; }
+  int Height() const { return height_; }
+  TFontStyles Style() const { return style_; }
+  TColor Color() const { return color_; }
+  BYTE Charset() const { return charset_; }
+  int Orientation() const { return orientation_; } // tenths of a degree
+
+  void SetName(const std::string& name);
+  void SetHeight(int height);
+  void SetStyle(TFontStyles style);
+  void SetColor(TColor color);
+  void SetCharset(BYTE charset);
+  void SetOrientation(int tenthsOfDegree);
+
+  // The LOGFONTW this description makes; callers may adjust it for a font of their own.
+  LOGFONTW LogFont() const;
+  HFONT Handle() const; // made on first use after a change; owned by the font
+
+  std::function<void()> OnChange;
+
+private:
+  void Changed();
+
+  std::string name_ = "MS Sans Serif";
+  int height_ = -11;
+  TFontStyles style_ = 0;
+  TColor color_ = clWindowText;
+  BYTE charset_ = DEFAULT_CHARSET;
+  int orientation_ = 0;
+  mutable UniqueFont handle_;
+};
+
+enum class TBrushStyle { bsSolid, bsClear };
+
+class TBrush {
+public:
+  TColor Color() const { return color_; }
+  TBrushStyle Style() const { return style_; }
+  void SetColor(TColor color);
+  void SetStyle(TBrushStyle style);
+  HBRUSH Handle() const;
+
+private:
+  TColor color_ = clWhite;
+  TBrushStyle style_ = TBrushStyle::bsSolid;
+  mutable UniqueBrush handle_;
+};
+
+class TPen {
+public:
+  TColor Color() const { return color_; }
+  int Width() const { return width_; }
+  void SetColor(TColor color);
+  void SetWidth(int width);
+  HPEN Handle() const;
+
+private:
+  TColor color_ = clBlack;
+  int width_ = 1;
+  mutable UniquePen handle_;
+};
+
+// Draws on a device context owned elsewhere (a paint's, a window's own, a memory bitmap's).
+// The font, brush and pen are selected at each drawing call and the DC's previous objects are
+// restored when the canvas lets go of the DC.
+class TCanvas {
+public:
+  TCanvas() = default;
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+  ~TCanvas();
+
+  HDC Handle() const { return dc_; }
+  void SetHandle(HDC dc); // 0 lets go of the current DC
+
+  TFont Font;
+  TBrush Brush;
+  TPen Pen;
+
+  void FillRect(const RECT& rect);
+  void FrameRect(const RECT& rect);
+  void Rectangle(int left, int top, int right, int bottom);
+  void Polygon(const POINT* points, int count);
+  void Polyline(const POINT* points, int count);
+  void MoveTo(int x, int y);
+  void LineTo(int x, int y);
+  void TextOut(int x, int y, const std::string& text);
+  SIZE TextExtent(const std::string& text);
+  int TextWidth(const std::string& text) { return TextExtent(text).cx; }
+  int TextHeight(const std::string& text) { return TextExtent(text).cy; }
+  TColor Pixel(int x, int y) const;
+  void SetPixel(int x, int y, TColor color);
+
+  // Selects the font, brush and pen and sets text colour and background mode.
+  void Prepare();
+
+private:
+  HDC dc_ = nullptr;
+  HGDIOBJ savedFont_ = nullptr;
+  HGDIOBJ savedBrush_ = nullptr;
+  HGDIOBJ savedPen_ = nullptr;
+};
+
+} // namespace ui

@@ -1,0 +1,75 @@
+#include "ui/label.h"
+
+#include "ui/win_text.h"
+
+namespace ui {
+
+TLabel::TLabel(TComponent* owner) : TCustomControl(owner) {
+  SetOpaque(false);
+}
+
+void TLabel::CreateWnd() {
+  TCustomControl::CreateWnd();
+  AdjustSize();
+}
+
+void TLabel::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  AdjustSize();
+}
+
+void TLabel::SetTransparent(bool transparent) {
+  transparent_ = transparent;
+  Invalidate();
+}
+
+void TLabel::SetText(const std::string& text) {
+  if (text == text_)
+    return;
+  text_ = text;
+  AdjustSize();
+  Invalidate();
+}
+
+void TLabel::FontChanged() {
+  AdjustSize();
+  Invalidate();
+}
+
+SIZE TLabel::TextSize() {
+  HWND window = Handle();
+  WindowDC dc(window);
+  ScopedSelect font(dc.get(), Font().Handle());
+  RECT rect{0, 0, 0, 0};
+  const std::wstring text = ToWide(text_.empty() ? std::string(" ") : text_);
+  DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect,
+            DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void TLabel::AdjustSize() {
+  if (!autoSize_ || !HandleAllocated())
+    return;
+  const SIZE size = TextSize();
+  SetBounds(Left(), Top(), size.cx, size.cy);
+}
+
+void TLabel::Paint() {
+  TCanvas& canvas = Canvas();
+  RECT client = ClientRect();
+  if (transparent_) {
+    canvas.Brush.SetStyle(TBrushStyle::bsClear);
+  } else {
+    canvas.Brush.SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush.SetColor(Color());
+    canvas.FillRect(client);
+  }
+  canvas.Font = Font();
+  canvas.Prepare();
+  SetBkMode(canvas.Handle(), TRANSPARENT);
+  const std::wstring text = ToWide(text_);
+  DrawTextW(canvas.Handle(), text.c_str(), static_cast<int>(text.size()), &client,
+            DT_NOPREFIX | DT_EXPANDTABS);
+}
+
+} // namespace ui
