@@ -14,8 +14,7 @@ public:
   TDisplayList() = default;
   explicit TDisplayList(const TOpenGLApi& gl) : FGL(&gl), FId(gl.GenLists(1)) {}
   ~TDisplayList() { Reset(); }
-  TDisplayList(TDisplayList&& other) noexcept
-      : FGL(other.FGL), FId(std::exchange(other.FId, 0u)) {}
+  TDisplayList(TDisplayList&& other) noexcept : FGL(other.FGL), FId(std::exchange(other.FId, 0u)) {}
   TDisplayList& operator=(TDisplayList&& other) noexcept {
     if (this != &other) {
       Reset();
