@@ -16,5 +16,6 @@ function(tarvel_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   # One CTest entry per executable: under Wine each start costs time, so cases are not split.
-  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  add_test(NAME ${name}
+           COMMAND ${name} --gtest_brief=1 --gtest_output=xml:${CMAKE_BINARY_DIR}/test-results/)
 endfunction()

@@ -194,6 +194,14 @@ LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       DestroyWnd(); // the window still exists: release what is tied to it
     result = WndProc(message, wParam, lParam);
   } catch (...) {
+    // A key whose handling failed is abandoned whole: the character TranslateMessage already
+    // queued for it goes too, before the error box's own loop could deliver it.
+    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+      MSG pending;
+      while (PeekMessageW(&pending, handle_, WM_CHAR, WM_DEADCHAR, PM_REMOVE) ||
+             PeekMessageW(&pending, handle_, WM_SYSCHAR, WM_SYSDEADCHAR, PM_REMOVE)) {
+      }
+    }
     Application().HandleException(this);
     result = 0;
   }

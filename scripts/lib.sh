@@ -1,0 +1,44 @@
+# Shared by scripts/run and scripts/test: the Wine prefix, Xvfb and the persistent wineserver.
+root=$(cd "$(dirname "$0")/.." && pwd)
+export WINEPREFIX="$root/build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET or Gecko installers during wineboot
+
+wine64=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+
+# Creates the Wine prefix once (about ten seconds); later runs reuse it.
+ensure_wine_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    echo "creating the Wine prefix in $WINEPREFIX"
+    "$wine64" wineboot -i >/dev/null 2>&1 || true
+    # Wine's own desktop: top-level windows live inside one X window, so hiding or destroying
+    # one does not wait two seconds for a window manager that Xvfb does not have, maximising
+    # works, and screenshots show title bars.
+    "$wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f \
+      >/dev/null 2>&1
+    "$wineserver" -w
+  fi
+}
+
+# Starts Xvfb on the first free display number from 90 and exports DISPLAY.
+start_xvfb() {
+  n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on :$n" >&2
+  return 1
+}
+
+stop_xvfb() {
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
+}

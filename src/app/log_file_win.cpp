@@ -1,0 +1,142 @@
+#include "app/log_file.h"
+
+#include "ui/cp1251.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <windows.h>
+
+namespace app {
+namespace {
+
+constexpr wchar_t kLogFileName[] = L"Your.txt";
+
+std::string LocaleText(LCTYPE item) {
+  wchar_t buffer[256];
+  const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, item, buffer, 256);
+  if (length <= 1)
+    return {};
+  return ui::Utf16ToCp1251(std::u16string(buffer, buffer + length - 1));
+}
+
+bool LocaleFlag(LCTYPE item) {
+  return LocaleText(item) == "1";
+}
+
+// The one handle of an open log file; closed on every way out of an append.
+class TOpenFile {
+public:
+  explicit TOpenFile(HANDLE handle) : handle_(handle) {}
+  TOpenFile(const TOpenFile&) = delete;
+  TOpenFile& operator=(const TOpenFile&) = delete;
+  ~TOpenFile() {
+    if (handle_ != INVALID_HANDLE_VALUE)
+      CloseHandle(handle_);
+  }
+  HANDLE get() const { return handle_; }
+  HANDLE release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
+
+private:
+  HANDLE handle_;
+};
+
+// 0 when every byte went to the file, else the system's error code.
+DWORD WriteAll(HANDLE file, const std::string& bytes) {
+  const char* data = bytes.data();
+  std::size_t left = bytes.size();
+  do {
+    // One call for any record the conversation area can hold; larger ones go in pieces.
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(left, 0x7FFFF000u));
+    DWORD written = 0;
+    if (!WriteFile(file, data, chunk, &written, nullptr))
+      return GetLastError();
+    if (written != chunk)
+      return ERROR_DISK_FULL; // a short write without an error: the medium took no more
+    data += written;
+    left -= written;
+  } while (left > 0);
+  return 0;
+}
+
+// Takes the file back to the length it had before the append; a failure here leaves nothing
+// better to do, the original error is the one reported.
+void CutBack(HANDLE file, LARGE_INTEGER length) {
+  if (SetFilePointerEx(file, length, nullptr, FILE_BEGIN))
+    SetEndOfFile(file);
+}
+
+} // namespace
+
+TRegionalSettings UserRegionalSettings() {
+  TRegionalSettings s;
+  s.ShortDatePattern = LocaleText(LOCALE_SSHORTDATE);
+  s.DateSeparator = LocaleText(LOCALE_SDATE);
+  s.TimeSeparator = LocaleText(LOCALE_STIME);
+  s.HourLeadingZero = LocaleFlag(LOCALE_ITLZERO);
+  s.TwelveHour = !LocaleFlag(LOCALE_ITIME);
+  s.MarkerBeforeTime = LocaleFlag(LOCALE_ITIMEMARKPOSN);
+  s.AMMarker = LocaleText(LOCALE_S1159);
+  s.PMMarker = LocaleText(LOCALE_S2359);
+  for (int m = 0; m < 12; ++m) {
+    s.ShortMonthNames[m] = LocaleText(LOCALE_SABBREVMONTHNAME1 + m);
+    s.LongMonthNames[m] = LocaleText(LOCALE_SMONTHNAME1 + m);
+  }
+  // The system counts days from Monday (DAYNAME1) to Sunday (DAYNAME7); ours start on Sunday.
+  for (int d = 0; d < 7; ++d) {
+    const int systemDay = (d + 6) % 7;
+    s.ShortDayNames[d] = LocaleText(LOCALE_SABBREVDAYNAME1 + systemDay);
+    s.LongDayNames[d] = LocaleText(LOCALE_SDAYNAME1 + systemDay);
+  }
+  return s;
+}
+
+TLocalDateTime LocalNow() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+void AppendToLogFile(const std::wstring& fileName, const std::string& bytes) {
+  // OPEN_ALWAYS: an existing log is opened as it is and never started anew; only a missing one
+  // is created. Without FILE_SHARE_WRITE nobody can write between our length check and write.
+  TOpenFile file(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.get() == INVALID_HANDLE_VALUE)
+    throw LogFileError(GetLastError());
+
+  LARGE_INTEGER former{};
+  if (!GetFileSizeEx(file.get(), &former) ||
+      !SetFilePointerEx(file.get(), LARGE_INTEGER{}, nullptr, FILE_END))
+    throw LogFileError(GetLastError());
+
+  DWORD error = WriteAll(file.get(), bytes);
+  // A record reported as written must survive a power cut that follows.
+  if (error == 0 && !FlushFileBuffers(file.get()))
+    error = GetLastError();
+  if (error != 0) {
+    CutBack(file.get(), former);
+    throw LogFileError(error);
+  }
+
+  if (!CloseHandle(file.release())) {
+    error = GetLastError();
+    // The handle is gone either way; reopen to take the record back out.
+    TOpenFile again(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (again.get() != INVALID_HANDLE_VALUE)
+      CutBack(again.get(), former);
+    throw LogFileError(error);
+  }
+}
+
+void AppendConversationRecord(const std::string& conversationText, const TLocalDateTime& when) {
+  const std::string dateTime = LogDateTimeText(when, UserRegionalSettings());
+  AppendToLogFile(kLogFileName, LogRecord(dateTime, conversationText));
+}
+
+void AppendConversationRecord(const std::string& conversationText) {
+  AppendConversationRecord(conversationText, LocalNow());
+}
+
+} // namespace app
