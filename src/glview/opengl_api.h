@@ -64,6 +64,7 @@ namespace glview {
   X(PolygonMode, glPolygonMode)                                                                    \
   X(PopMatrix, glPopMatrix)                                                                        \
   X(PushMatrix, glPushMatrix)                                                                      \
+  X(ReadBuffer, glReadBuffer)                                                                      \
   X(ReadPixels, glReadPixels)                                                                      \
   X(Rotatef, glRotatef)                                                                            \
   X(Scalef, glScalef)                                                                              \

@@ -610,6 +610,13 @@ bool TWinControl::DialogChar(char character) {
   return false;
 }
 
+bool TWinControl::DialogKey(WORD key) {
+  for (TWinControl* child : std::vector<TWinControl*>(children_))
+    if (child->DialogKey(key))
+      return true;
+  return false;
+}
+
 TShiftState TWinControl::KeyboardShiftState() {
   TShiftState shift = 0;
   if (GetKeyState(VK_SHIFT) < 0)
