@@ -435,12 +435,14 @@ int TWinControl::ClientHeight() {
 
 void TWinControl::SetClientSize(int width, int height) {
   HWND window = Handle();
-  RECT windowRect, clientRect;
-  GetWindowRect(window, &windowRect);
-  GetClientRect(window, &clientRect);
-  const int extraX = (windowRect.right - windowRect.left) - clientRect.right;
-  const int extraY = (windowRect.bottom - windowRect.top) - clientRect.bottom;
-  SetBounds(left_, top_, width + extraX, height + extraY);
+  // The frame comes from the window's styles, not from its present rectangles: a window still
+  // smaller than its own frame (just made, 0 x 0) has an empty client area whatever its frame.
+  const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+  const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+  const BOOL menuBar = !(style & WS_CHILD) && GetMenu(window) != nullptr;
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectEx(&frame, style, menuBar, exStyle);
+  SetBounds(left_, top_, frame.right - frame.left, frame.bottom - frame.top);
 }
 
 void TWinControl::SetAlign(TAlign align) {
