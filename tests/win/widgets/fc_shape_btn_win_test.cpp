@@ -264,8 +264,11 @@ TEST_F(FcShapeBtnTest, DefaultAndCancelAnswerEnterAndEscape) {
   EXPECT_EQ(clicks, 1);
   key(edit->Handle(), VK_ESCAPE); // not a cancel button
   EXPECT_EQ(clicks, 1);
-  key(memo->Handle(), VK_RETURN); // the text area keeps its Enter
+  key(memo->Handle(), VK_RETURN); // the text area keeps its Enter and Escape
+  key(memo->Handle(), VK_ESCAPE);
   EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(memo->Text(), "\r\n");
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
   b->SetDefault(false);
   b->SetCancel(true);
   key(edit->Handle(), VK_ESCAPE);
