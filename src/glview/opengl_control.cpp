@@ -383,10 +383,9 @@ int TCustomOpenGL::BeginObject(const std::string& Name, ui::TColor Color) {
 void TCustomOpenGL::EndObject(int Index) {
   if (Index == -1)
     return;
-  const std::string& name = ObjectName(Index);
   MakeCurrent(); // the client may have drawn on another view in between
   FGL->EndList();
-  CheckGLError(true, "Ошибка построения " + name);
+  CheckGLError(true, "Ошибка построения " + ObjectName(Index));
 }
 
 int TCustomOpenGL::AddVisualObject(const std::string& Name) {
