@@ -1,5 +1,5 @@
 # Shared by scripts/run and scripts/test: the Wine prefix, Xvfb and the persistent wineserver.
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)
 export WINEPREFIX="$root/build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET or Gecko installers during wineboot

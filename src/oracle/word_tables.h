@@ -7,7 +7,8 @@ namespace oracle {
 
 using WordRow = std::array<std::string_view, 12>;
 
-// Row 0: manner phrase (digit 0), 1: adjective (digit 1), 2: noun (digit 2), 3: imperative (digit 3).
+// Row 0: manner phrase (digit 0), 1: adjective (digit 1), 2: noun (digit 2), 3: imperative (digit
+// 3).
 extern const std::array<WordRow, 4> ImperativeTable;
 
 // Row 0: feminine adjective (digit 4), 1: feminine noun (digit 5), 2..5: verb lists 0..3 chosen

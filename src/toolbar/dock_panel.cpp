@@ -25,9 +25,9 @@ void FillGradient(HDC dc, const RECT& rect, ui::TColor top, ui::TColor bottom) {
     return;
   for (int y = 0; y < height; ++y) {
     auto mix = [&](int a, int b) { return a + (b - a) * y / std::max(height - 1, 1); };
-    const COLORREF colour = RGB(mix(ui::RedOf(top), ui::RedOf(bottom)),
-                                mix(ui::GreenOf(top), ui::GreenOf(bottom)),
-                                mix(ui::BlueOf(top), ui::BlueOf(bottom)));
+    const COLORREF colour =
+        RGB(mix(ui::RedOf(top), ui::RedOf(bottom)), mix(ui::GreenOf(top), ui::GreenOf(bottom)),
+            mix(ui::BlueOf(top), ui::BlueOf(bottom)));
     ui::UniqueBrush brush(CreateSolidBrush(colour));
     const RECT line{rect.left, rect.top + y, rect.right, rect.top + y + 1};
     FillRect(dc, &line, brush.get());

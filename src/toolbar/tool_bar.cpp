@@ -61,6 +61,9 @@ void TToolBar::Layout() {
     itemRects_[i] = RECT{x, 2, x + width, height - 2};
     x += width;
   }
+  // The toolbar is as long as its items, like a docked toolbar of an office program.
+  if (Width() != x + 6)
+    SetBounds(Left(), Top(), x + 6, Height());
 }
 
 int TToolBar::ItemAt(int x, int y) const {
@@ -99,7 +102,8 @@ void TToolBar::Paint() {
     const bool hot = static_cast<int>(i) == hotItem_;
     const bool pressed = static_cast<int>(i) == pressedItem_ && hot;
     if (hot || pressed) {
-      FillGradient(dc, rect, pressed ? ui::RGBColor(0xFF, 0xC0, 0x70) : ui::RGBColor(0xFF, 0xF4, 0xCC),
+      FillGradient(dc, rect,
+                   pressed ? ui::RGBColor(0xFF, 0xC0, 0x70) : ui::RGBColor(0xFF, 0xF4, 0xCC),
                    pressed ? ui::RGBColor(0xFF, 0xA8, 0x40) : ui::RGBColor(0xFF, 0xD8, 0x8C));
       ui::UniqueBrush frame(CreateSolidBrush(RGB(0xC2, 0x9B, 0x5A)));
       FrameRect(dc, &rect, frame.get());

@@ -3,6 +3,7 @@
 #include "ui/error_text.h"
 #include "ui/form.h"
 #include "ui/menus.h"
+#include "ui/win_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -36,7 +37,9 @@ void TApplication::Initialize() {
 #endif
 }
 
-void TApplication::SetTitle(const std::string& title) { title_ = title; }
+void TApplication::SetTitle(const std::string& title) {
+  title_ = title;
+}
 
 void TApplication::Run() {
   if (!mainForm_)
@@ -53,6 +56,18 @@ void TApplication::Terminate() {
 }
 
 bool TApplication::PreTranslate(MSG& message) {
+  if (message.message == WM_KEYDOWN &&
+      (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root))) {
+      // A multi-line text area, for one, wants its Enter; only unwanted keys go to the form.
+      const LRESULT wants = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam,
+                                         reinterpret_cast<LPARAM>(&message));
+      if (!(wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) &&
+          form->DialogKey(static_cast<WORD>(message.wParam)))
+        return true;
+    }
+  }
   if (message.message == WM_SYSCHAR) {
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root)))
@@ -130,7 +145,9 @@ unsigned TApplication::RegisterCommand(TMenuItem* item) {
   return id;
 }
 
-void TApplication::UnregisterCommand(unsigned id) { commands_.erase(id); }
+void TApplication::UnregisterCommand(unsigned id) {
+  commands_.erase(id);
+}
 
 bool TApplication::DispatchCommand(unsigned id) {
   auto it = commands_.find(id);
@@ -140,7 +157,9 @@ bool TApplication::DispatchCommand(unsigned id) {
   return true;
 }
 
-void TApplication::RegisterMenu(TForm* form, TMenuItem* root) { menus_.emplace_back(form, root); }
+void TApplication::RegisterMenu(TForm* form, TMenuItem* root) {
+  menus_.emplace_back(form, root);
+}
 
 void TApplication::UnregisterMenu(TMenuItem* root) {
   menus_.erase(std::remove_if(menus_.begin(), menus_.end(),
@@ -160,10 +179,14 @@ bool TApplication::DispatchAccelerator(TForm* form, wchar_t character) {
       }
     }
   }
-  return false;
+  // Then the form's controls: a label's access letter focuses its control.
+  const std::string narrow = FromWide(std::wstring(1, character));
+  return narrow.size() == 1 && form->DialogChar(narrow[0]);
 }
 
-void TApplication::ReleaseLater(TComponent* component) { released_.push_back(component); }
+void TApplication::ReleaseLater(TComponent* component) {
+  released_.push_back(component);
+}
 
 void TApplication::FreeReleased() {
   while (!released_.empty()) {
@@ -173,22 +196,27 @@ void TApplication::FreeReleased() {
   }
 }
 
+namespace {
+
+struct DisableContext {
+  HWND keep;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableOne(HWND window, LPARAM lParam) {
+  auto* context = reinterpret_cast<DisableContext*>(lParam);
+  if (window != context->keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    EnableWindow(window, FALSE);
+    context->disabled.push_back(window);
+  }
+  return TRUE;
+}
+
+} // namespace
+
 std::vector<HWND> TApplication::DisableTopLevelWindowsExcept(HWND keep) {
-  struct Context {
-    HWND keep;
-    std::vector<HWND> disabled;
-  } context{keep, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM lParam) -> BOOL {
-        auto* ctx = reinterpret_cast<Context*>(lParam);
-        if (window != ctx->keep && IsWindowVisible(window) && IsWindowEnabled(window)) {
-          EnableWindow(window, FALSE);
-          ctx->disabled.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&context));
+  DisableContext context{keep, {}};
+  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&context));
   return context.disabled;
 }
 

@@ -64,7 +64,7 @@ public:
   unsigned RegisterCommand(TMenuItem* item);
   void UnregisterCommand(unsigned id);
   bool DispatchCommand(unsigned id);
-  // Access letters of the menus of a form ("&Справка" answers Alt+С).
+  // Access letters of the menus of a form ("&Справка" answers Alt+С), then of its controls.
   void RegisterMenu(TForm* form, TMenuItem* root);
   void UnregisterMenu(TMenuItem* root);
   bool DispatchAccelerator(TForm* form, wchar_t character);

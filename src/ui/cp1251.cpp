@@ -6,6 +6,7 @@ namespace ui {
 namespace {
 
 // UTF-16 units of the bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F in order.
+// clang-format off
 constexpr std::array<char16_t, 64> kUpperHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
@@ -16,6 +17,7 @@ constexpr std::array<char16_t, 64> kUpperHalf = {
     0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // B0
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // B8
 };
+// clang-format on
 
 char16_t ByteToUnit(unsigned char byte) {
   if (byte < 0x80)
@@ -37,8 +39,12 @@ unsigned char UnitToByte(char16_t unit) {
   return 0;
 }
 
-bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool IsHighSurrogate(char16_t u) {
+  return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t u) {
+  return u >= 0xDC00 && u <= 0xDFFF;
+}
 
 } // namespace
 

@@ -5,8 +5,8 @@
 
 namespace ui {
 
-// Every byte maps to one UTF-16 unit (the one unassigned byte 0x98 maps to the C1 control U+0098, as
-// Windows does, so every byte string survives a round trip).
+// Every byte maps to one UTF-16 unit (the one unassigned byte 0x98 maps to the C1 control U+0098,
+// as Windows does, so every byte string survives a round trip).
 std::u16string Cp1251ToUtf16(const std::string& text);
 
 // Units that Windows-1251 cannot hold (and unpaired surrogates; a surrogate pair counts as one

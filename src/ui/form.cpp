@@ -9,7 +9,9 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetColor(clBtnFace);
 }
 
-TForm::~TForm() { DestroyHandle(); }
+TForm::~TForm() {
+  DestroyHandle();
+}
 
 void TForm::CreateParams(TCreateParams& params) {
   params.ClassName = L"Tarvel.Form";

@@ -145,7 +145,9 @@ HPEN TPen::Handle() const {
 
 // ---- TCanvas -----------------------------------------------------------------------------
 
-TCanvas::~TCanvas() { SetHandle(nullptr); }
+TCanvas::~TCanvas() {
+  SetHandle(nullptr);
+}
 
 void TCanvas::SetHandle(HDC dc) {
   if (dc == dc_)
@@ -207,7 +209,9 @@ void TCanvas::Polyline(const POINT* points, int count) {
   ::Polyline(dc_, points, count);
 }
 
-void TCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
+void TCanvas::MoveTo(int x, int y) {
+  MoveToEx(dc_, x, y, nullptr);
+}
 
 void TCanvas::LineTo(int x, int y) {
   Prepare();
@@ -228,7 +232,9 @@ SIZE TCanvas::TextExtent(const std::string& text) {
   return size;
 }
 
-TColor TCanvas::Pixel(int x, int y) const { return static_cast<TColor>(GetPixel(dc_, x, y)); }
+TColor TCanvas::Pixel(int x, int y) const {
+  return static_cast<TColor>(GetPixel(dc_, x, y));
+}
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
   ::SetPixel(dc_, x, y, static_cast<COLORREF>(ColorToRGB(color)));

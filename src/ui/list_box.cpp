@@ -33,7 +33,9 @@ void TListBox::SetItems(const std::vector<std::string>& items) {
     SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(item).c_str()));
 }
 
-int TListBox::Count() { return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)); }
+int TListBox::Count() {
+  return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0));
+}
 
 std::string TListBox::Item(int index) {
   const LRESULT length = SendMessageW(Handle(), LB_GETTEXTLEN, index, 0);
@@ -45,9 +47,13 @@ std::string TListBox::Item(int index) {
   return FromWide(text);
 }
 
-int TListBox::ItemIndex() { return static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0)); }
+int TListBox::ItemIndex() {
+  return static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
+}
 
-void TListBox::SetItemIndex(int index) { SendMessageW(Handle(), LB_SETCURSEL, index, 0); }
+void TListBox::SetItemIndex(int index) {
+  SendMessageW(Handle(), LB_SETCURSEL, index, 0);
+}
 
 void TListBox::SetColumns(int columns) {
   columns_ = columns;

@@ -5,8 +5,12 @@
 namespace ui {
 namespace {
 
-bool IsHighSurrogate(WPARAM c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(WPARAM c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool IsHighSurrogate(WPARAM c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(WPARAM c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 } // namespace
 
@@ -18,8 +22,8 @@ TMemo::TMemo(TComponent* owner) : TWinControl(owner) {
 void TMemo::CreateParams(TCreateParams& params) {
   params.ClassName = L"EDIT";
   params.StandardClass = true;
-  params.Style = WS_CHILD | WS_CLIPSIBLINGS | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL |
-                 ES_NOHIDESEL;
+  params.Style =
+      WS_CHILD | WS_CLIPSIBLINGS | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_NOHIDESEL;
   if (!wordWrap_)
     params.Style |= ES_AUTOHSCROLL;
   if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth)
@@ -39,7 +43,9 @@ void TMemo::CreateWnd() {
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
 }
 
-HBRUSH TMemo::CtlColor(HDC dc) { return TWinControl::CtlColor(dc); }
+HBRUSH TMemo::CtlColor(HDC dc) {
+  return TWinControl::CtlColor(dc);
+}
 
 void TMemo::SetReadOnly(bool readOnly) {
   readOnly_ = readOnly;

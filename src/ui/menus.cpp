@@ -107,9 +107,8 @@ void TPopupMenu::Popup(int x, int y) {
   Items()->AppendTo(menu.get());
   HWND owner = OwnerWindow ? OwnerWindow : GetActiveWindow();
   shown_ = menu.get();
-  const UINT chosen = static_cast<UINT>(
-      TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, owner,
-                       nullptr));
+  const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
+      menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, owner, nullptr));
   shown_ = nullptr;
   menu.reset();
   if (chosen != 0)

@@ -21,8 +21,8 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
     RegisterClassExW(&wc);
   }
   // A message-only window of its own, so ticks reach this timer whatever else exists.
-  window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
-                            nullptr);
+  window_ =
+      CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   Update();
 }

@@ -136,9 +136,9 @@ void TWinControl::CreateHandle() {
   const std::wstring caption = ToWide(text_);
   HINSTANCE instance = GetModuleHandleW(nullptr);
   if (params.StandardClass) {
-    HWND window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption.c_str(),
-                                  params.Style, left_, top_, width_, height_, parentWindow,
-                                  nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption.c_str(), params.Style,
+                        left_, top_, width_, height_, parentWindow, nullptr, instance, nullptr);
     if (!window)
       throw Exception("Cannot create window: error " + std::to_string(GetLastError()));
     Attach(window);
@@ -146,9 +146,9 @@ void TWinControl::CreateHandle() {
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlSubclassProc)));
   } else {
     RegisterOwnClass(params);
-    HWND window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption.c_str(),
-                                  params.Style, left_, top_, width_, height_, parentWindow,
-                                  nullptr, instance, this);
+    HWND window =
+        CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption.c_str(), params.Style,
+                        left_, top_, width_, height_, parentWindow, nullptr, instance, this);
     if (!window)
       throw Exception("Cannot create window: error " + std::to_string(GetLastError()));
   }
@@ -225,8 +225,8 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   case WM_RBUTTONDBLCLK:
   case WM_MBUTTONDBLCLK: {
     TShiftState shift = MouseShiftState(wParam);
-    const bool doubleClick = message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK ||
-                             message == WM_MBUTTONDBLCLK;
+    const bool doubleClick =
+        message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
     if (doubleClick)
       shift |= ssDouble;
     const LRESULT result = DefaultHandler(message, wParam, lParam);
@@ -406,7 +406,8 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   if (!handle_)
     return;
   settingBounds_ = true;
-  if (!(GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD) && (IsZoomed(handle_) || IsIconic(handle_))) {
+  if (!(GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD) &&
+      (IsZoomed(handle_) || IsIconic(handle_))) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(handle_, &placement);
@@ -425,8 +426,12 @@ RECT TWinControl::ClientRect() {
   return rect;
 }
 
-int TWinControl::ClientWidth() { return ClientRect().right; }
-int TWinControl::ClientHeight() { return ClientRect().bottom; }
+int TWinControl::ClientWidth() {
+  return ClientRect().right;
+}
+int TWinControl::ClientHeight() {
+  return ClientRect().bottom;
+}
 
 void TWinControl::SetClientSize(int width, int height) {
   HWND window = Handle();
@@ -502,7 +507,9 @@ void TWinControl::SetParent(TWinControl* parent) {
   }
 }
 
-void TWinControl::AddChild(TWinControl* child) { children_.push_back(child); }
+void TWinControl::AddChild(TWinControl* child) {
+  children_.push_back(child);
+}
 
 void TWinControl::RemoveChild(TWinControl* child) {
   children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
@@ -578,7 +585,9 @@ void TWinControl::SetFocus() {
     ::SetFocus(window);
 }
 
-bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+bool TWinControl::Focused() const {
+  return handle_ && GetFocus() == handle_;
+}
 
 void TWinControl::Invalidate() {
   if (handle_)
@@ -593,6 +602,20 @@ void TWinControl::Update() {
 void TWinControl::BringToFront() {
   if (handle_)
     SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+bool TWinControl::DialogChar(char character) {
+  for (TWinControl* child : std::vector<TWinControl*>(children_))
+    if (child->DialogChar(character))
+      return true;
+  return false;
+}
+
+bool TWinControl::DialogKey(WORD key) {
+  for (TWinControl* child : std::vector<TWinControl*>(children_))
+    if (child->DialogKey(key))
+      return true;
+  return false;
 }
 
 TShiftState TWinControl::KeyboardShiftState() {

@@ -20,8 +20,8 @@ enum class TCursor { crDefault, crArrow, crHandPoint, crIBeam, crCross, crSizeAl
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 struct TCreateParams {
-  std::wstring ClassName;   // ours (registered on demand) or a standard one such as L"EDIT"
-  bool StandardClass = false; // a system class: subclassed after creation
+  std::wstring ClassName;       // ours (registered on demand) or a standard one such as L"EDIT"
+  bool StandardClass = false;   // a system class: subclassed after creation
   UINT ClassStyle = CS_DBLCLKS; // for our own classes
   DWORD Style = WS_CHILD | WS_CLIPSIBLINGS;
   DWORD ExStyle = 0;
@@ -110,6 +110,14 @@ public:
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
+  // An access letter (Alt + letter, Windows-1251) that the form's menus did not take, offered to
+  // the controls of the form in creation order; true when one of them took it. Controls that
+  // answer to access letters (labels with a FocusControl, buttons) override it.
+  virtual bool DialogChar(char character);
+  // Enter or Escape that the focused control does not want (its WM_GETDLGCODE answer), offered
+  // the same way: the form's default or cancel button clicks.
+  virtual bool DialogKey(WORD key);
+
   // Reads the modifier keys and mouse buttons now held.
   static TShiftState KeyboardShiftState();
 
@@ -118,8 +126,8 @@ public:
 
 protected:
   virtual void CreateParams(TCreateParams& params);
-  virtual void CreateWnd();          // after the window exists: apply fields kept so far
-  virtual void DestroyWnd() {}       // at WM_DESTROY, however the window goes
+  virtual void CreateWnd();    // after the window exists: apply fields kept so far
+  virtual void DestroyWnd() {} // at WM_DESTROY, however the window goes
   LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
 
   virtual void Click();

@@ -36,9 +36,9 @@ TColor ExtrudeLayerColor(TColor nearRgb, TColor farRgb, int i, int depth) {
     const long double v = f + static_cast<long double>(n - f) * i / depth - 0.4999L;
     return std::clamp(static_cast<int>(std::nearbyint(v)), 0, 255);
   };
-  return RGBColor(channel(GetRValue(nearRgb), GetRValue(farRgb)),
-                  channel(GetGValue(nearRgb), GetGValue(farRgb)),
-                  channel(GetBValue(nearRgb), GetBValue(farRgb)));
+  return RGBColor(channel(RedOf(nearRgb), RedOf(farRgb)),
+                  channel(GreenOf(nearRgb), GreenOf(farRgb)),
+                  channel(BlueOf(nearRgb), BlueOf(farRgb)));
 }
 
 void TfcTextPart::Changed(bool resizes) const {

@@ -1,51 +1,38 @@
 #pragma once
 // Plain value types shared by the decorative controls' portable core: colours, points, sizes
 // and rectangles laid out as the window system's own, so the window code converts them 1:1.
+#include "ui/color.h"
+
 #include <cstdint>
 #include <initializer_list>
 
 namespace widgets {
 
-// 0x00BBGGRR; a high byte of 0x80 names a system colour that is resolved before drawing.
-using TColor = std::uint32_t;
-
-inline constexpr TColor clNone = 0x1FFFFFFF;
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clWhite = 0xFFFFFF;
-inline constexpr TColor clRed = 0x0000FF;
-inline constexpr TColor clBlue = 0xFF0000;
-inline constexpr TColor clAqua = 0xFFFF00;
-inline constexpr TColor clLime = 0x00FF00;
-inline constexpr TColor clYellow = 0x00FFFF;
-inline constexpr TColor clFuchsia = 0xFF00FF;
-inline constexpr TColor clPurple = 0x800080;
-inline constexpr TColor clTeal = 0x808000;
-inline constexpr TColor clSilver = 0xC0C0C0;
-inline constexpr TColor clSkyBlue = 0xF0CAA6;
-
-// System colours: 0x80000000 + the window system's colour index.
-inline constexpr TColor clSystemColor = 0x80000000;
-inline constexpr TColor clHighlight = clSystemColor | 13;
-inline constexpr TColor clBtnFace = clSystemColor | 15;
-inline constexpr TColor clBtnShadow = clSystemColor | 16;
-inline constexpr TColor clBtnHighlight = clSystemColor | 20;
-inline constexpr TColor cl3DLight = clSystemColor | 22;
-
-constexpr bool IsSystemColor(TColor c) {
-  return (c & 0xFF000000u) == clSystemColor;
-}
-constexpr int GetRValue(TColor c) {
-  return static_cast<int>(c & 0xFF);
-}
-constexpr int GetGValue(TColor c) {
-  return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int GetBValue(TColor c) {
-  return static_cast<int>((c >> 16) & 0xFF);
-}
-constexpr TColor RGBColor(int r, int g, int b) {
-  return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
+// Colours are the framework's: 0x00BBGGRR, system colours with the high byte 0x80.
+using ui::BlueOf;
+using ui::cl3DLight;
+using ui::clAqua;
+using ui::clBlack;
+using ui::clBlue;
+using ui::clBtnFace;
+using ui::clBtnHighlight;
+using ui::clBtnShadow;
+using ui::clFuchsia;
+using ui::clHighlight;
+using ui::clLime;
+using ui::clNone;
+using ui::clPurple;
+using ui::clRed;
+using ui::clSilver;
+using ui::clSkyBlue;
+using ui::clTeal;
+using ui::clWhite;
+using ui::clYellow;
+using ui::GreenOf;
+using ui::IsSystemColor;
+using ui::RedOf;
+using ui::RGBColor;
+using ui::TColor;
 
 struct TPoint {
   int x = 0;

@@ -88,7 +88,8 @@ protected:
   // Every answer line in the text is the composer's line for the code at its head.
   static void ExpectAnswerLine(const std::string& line) {
     ASSERT_GE(line.size(), 65u) << line;
-    const std::uint32_t code = static_cast<std::uint32_t>(std::stoul(line.substr(0, 8), nullptr, 12));
+    const std::uint32_t code =
+        static_cast<std::uint32_t>(std::stoul(line.substr(0, 8), nullptr, 12));
     EXPECT_EQ(line, oracle::AnswerLine(code));
   }
 
@@ -319,7 +320,7 @@ TEST_F(Form1Test, AFailingCloseIsReportedAndTheConversationGoesOn) {
   EXPECT_TRUE(IsWindowVisible(form_->Handle()));
   EXPECT_EQ(form_->CountAfterAnswer, 1);
   EXPECT_EQ(Lines(Text()).size(), 2u); // the answer stays; the failed key added no line break
-  PressEnter(); // the next Enter without typing tries to end again
+  PressEnter();                        // the next Enter without typing tries to end again
   EXPECT_EQ(errors_.size(), 2u);
   EXPECT_EQ(form_->CountAfterAnswer, 2);
 }

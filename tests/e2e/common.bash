@@ -1,0 +1,20 @@
+# Shared by the end-to-end scripts: $1 is the folder with Tarvel.exe and probe.exe.
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
+bin=$(cd "$1" && pwd)
+work=$(mktemp -d /tmp/tarvel-e2e.XXXXXX)
+shots="$root/build/e2e-shots"
+mkdir -p "$shots"
+
+probe() { "$wine64" "$bin/probe.exe" "$@"; }
+fail() {
+  echo "FAIL: $*" >&2
+  import -window root "$shots/failure-$(basename "$0" .sh).png" 2>/dev/null
+  exit 1
+}
+# Types into whatever window Wine has at the front of its desktop.
+desktop_window() { xdotool search --name "Wine desktop" 2>/dev/null | head -1; }
+type_text() {
+  xdotool windowfocus --sync "$(desktop_window)" 2>/dev/null
+  xdotool type --delay 40 "$1"
+}
+key() { xdotool key --delay 60 "$@"; }

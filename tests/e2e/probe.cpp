@@ -1,0 +1,85 @@
+// A small helper that runs inside Wine beside the program under test and looks at its windows
+// from the same desktop, which X tools cannot see into:
+//   probe wait TITLE MS      exit 0 once a visible top-level window's title contains TITLE
+//   probe gone TITLE MS      exit 0 once no such window is left
+//   probe front TITLE        bring that window to the front (for typing with xdotool)
+//   probe text TITLE CLASS   print the text of its first child of that class, as UTF-8
+#include <windows.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+struct Search {
+  const wchar_t* title;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<Search*>(lParam);
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 511);
+  if (IsWindowVisible(window) && wcsstr(text, search->title)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND Find(const wchar_t* title) {
+  Search search{title, nullptr};
+  EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool WaitFor(const wchar_t* title, bool present, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs) {
+    if ((Find(title) != nullptr) == present)
+      return true;
+    Sleep(50);
+  }
+  return false;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3)
+    return 2;
+  const std::wstring command = argv[1];
+  const wchar_t* title = argv[2];
+  const DWORD timeout = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 10000;
+  if (command == L"wait")
+    return WaitFor(title, true, timeout) ? 0 : 1;
+  if (command == L"gone")
+    return WaitFor(title, false, timeout) ? 0 : 1;
+  HWND window = Find(title);
+  if (!window)
+    return 1;
+  if (command == L"front") {
+    SetForegroundWindow(window);
+    return 0;
+  }
+  if (command == L"text" && argc > 3) {
+    HWND child = FindWindowExW(window, nullptr, argv[3], nullptr);
+    if (!child)
+      return 1;
+    const int length = static_cast<int>(SendMessageW(child, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(child, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), length, utf8.data(), bytes, nullptr, nullptr);
+    _setmode(_fileno(stdout), _O_BINARY); // the control's CR LF as they are
+    fwrite(utf8.data(), 1, utf8.size(), stdout);
+    return 0;
+  }
+  return 2;
+}
