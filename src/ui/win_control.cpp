@@ -435,13 +435,12 @@ int TWinControl::ClientHeight() {
 
 void TWinControl::SetClientSize(int width, int height) {
   HWND window = Handle();
-  // The frame is measured from the window's styles, not from its present size: a window still
-  // too small for its own frame has a client area of zero whatever the frame takes.
-  RECT frame{0, 0, width, height};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)),
-                     GetMenu(window) != nullptr,
-                     static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
-  SetBounds(left_, top_, frame.right - frame.left, frame.bottom - frame.top);
+  RECT windowRect, clientRect;
+  GetWindowRect(window, &windowRect);
+  GetClientRect(window, &clientRect);
+  const int extraX = (windowRect.right - windowRect.left) - clientRect.right;
+  const int extraY = (windowRect.bottom - windowRect.top) - clientRect.bottom;
+  SetBounds(left_, top_, width + extraX, height + extraY);
 }
 
 void TWinControl::SetAlign(TAlign align) {
