@@ -83,8 +83,10 @@ void TCustomOpenGL::BuildSpeedForm() {
   // The frame style is fixed when the window is made, and the label measures its text on the
   // window, so the style comes first and the window is made before its children.
   FSpeedForm->SetBorderStyle(ui::TFormBorderStyle::bsDialog);
+  // Made larger than its frame: the framework's SetClientSize measures the frame from the
+  // window's present size, which a window smaller than its frame does not show.
   FSpeedForm->SetBounds((GetSystemMetrics(SM_CXSCREEN) / 3) * 2, GetSystemMetrics(SM_CYSCREEN) / 3,
-                        FSpeedForm->Width(), FSpeedForm->Height());
+                        200, 100);
   FSpeedForm->SetCaption("Скорость анимации");
   FSpeedForm->HandleNeeded();
 
