@@ -72,25 +72,8 @@ public:
 
   // A visible top-level window of the program with this title.
   HWND TopWindow(const wchar_t* title) const {
-    struct Search {
-      DWORD process;
-      const wchar_t* title;
-      HWND found;
-    } search{info_.dwProcessId, title, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto& s = *reinterpret_cast<Search*>(data);
-          DWORD process = 0;
-          GetWindowThreadProcessId(window, &process);
-          wchar_t text[256] = {};
-          GetWindowTextW(window, text, 256);
-          if (process == s.process && IsWindowVisible(window) && wcscmp(text, s.title) == 0) {
-            s.found = window;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TSearch search{info_.dwProcessId, title, nullptr};
+    EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
     return search.found;
   }
 
@@ -103,6 +86,24 @@ public:
   }
 
 private:
+  struct TSearch {
+    DWORD process;
+    const wchar_t* title;
+    HWND found;
+  };
+  static BOOL CALLBACK Match(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<TSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    if (process == search.process && IsWindowVisible(window) && wcscmp(text, search.title) == 0) {
+      search.found = window;
+      return FALSE;
+    }
+    return TRUE;
+  }
+
   PROCESS_INFORMATION info_{};
   bool started_ = false;
 };
