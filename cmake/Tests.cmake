@@ -10,6 +10,14 @@ else()
 endif()
 include(GoogleTest)
 
+# Where every test program writes its XML report, for scripts/test's count. GoogleTest under
+# Wine takes "/work/..." for a relative path, so Windows programs get the drive-letter form.
+if(WIN32)
+  set(TARVEL_TEST_RESULTS "Z:${CMAKE_BINARY_DIR}/test-results")
+else()
+  set(TARVEL_TEST_RESULTS "${CMAKE_BINARY_DIR}/test-results")
+endif()
+
 # tarvel_unit_test(name SOURCES... LIBS ...): a native (or cross) GoogleTest executable.
 function(tarvel_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
@@ -17,5 +25,5 @@ function(tarvel_test name)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   # One CTest entry per executable: under Wine each start costs time, so cases are not split.
   add_test(NAME ${name}
-           COMMAND ${name} --gtest_brief=1 --gtest_output=xml:${CMAKE_BINARY_DIR}/test-results/)
+           COMMAND ${name} --gtest_brief=1 --gtest_output=xml:${TARVEL_TEST_RESULTS}/)
 endfunction()

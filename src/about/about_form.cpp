@@ -1,5 +1,6 @@
 #include "about/about_form.h"
 
+#include "glview/leaf_builder.h"
 #include "ui/application.h"
 
 namespace about {
@@ -74,6 +75,45 @@ TAboutFrm::TAboutFrm(ui::TComponent* owner) : ui::TForm(owner) {
       std::vector<std::string>(std::begin(kInstructionLines), std::end(kInstructionLines)));
   Memo1->SetParent(this);
 
+  OpenGL1 = new glview::TOpenGL(this);
+  OpenGL1->SetName("OpenGL1");
+  OpenGL1->SetBounds(240, 0, 455, 361);
+  OpenGL1->SetModelScale(1);
+  OpenGL1->SetPossibility({glview::pMouseControl});
+  OpenGL1->SetOptionsPossibility({glview::opBackground, glview::opLight});
+  OpenGL1->SetBGColor(ui::clBlack);
+  OpenGL1->SetIsSwapBuffers(true);
+  OpenGL1->SetLighting(false);
+  OpenGL1->OnCreate = ui::Bind(this, &TAboutFrm::OpenGL1Create);
+  OpenGL1->SetParent(this);
+
+  fcLabel1 = new widgets::TfcLabel(this);
+  fcLabel1->SetName("fcLabel1");
+  fcLabel1->SetBounds(12, 366, 282, 33);
+  fcLabel1->SetText("Проект \"Сорвейн\"");
+  fcLabel1->SetColor(ui::clBlack);
+  fcLabel1->Font().SetName("Georgia");
+  fcLabel1->Font().SetHeight(-19);
+  fcLabel1->Font().SetStyle(ui::fsItalic);
+  fcLabel1->Font().SetColor(ui::clWhite);
+  fcLabel1->Font().SetCharset(RUSSIAN_CHARSET);
+  {
+    widgets::TfcCaptionText& text = fcLabel1->TextOptions();
+    text.SetAlignment(widgets::TAlignment::taLeftJustify);
+    text.SetVAlignment(widgets::TfcVAlignment::vaTop);
+    text.SetOptions({widgets::TfcTextOption::toShowAccel, widgets::TfcTextOption::toShowEllipsis,
+                     widgets::TfcTextOption::toFullJustify});
+    text.SetOutlineColor(ui::clSkyBlue);
+    text.SetShadeColor(ui::clSkyBlue);
+    text.ExtrudeEffects().SetEnabled(true);
+    text.ExtrudeEffects().SetNearColor(ui::clFuchsia);
+    text.ExtrudeEffects().SetFarColor(ui::clPurple);
+    text.Shadow().SetColor(ui::clPurple); // the shadow itself stays off
+    text.Shadow().SetXOffset(2);
+    text.Shadow().SetYOffset(2);
+  }
+  fcLabel1->SetParent(this);
+
   Label5 = MakeLabel("Label5", 12, 400, "Cайт"); // the first letter is the Latin C
   Label6 = MakeLabel("Label6", 128, 400, kSiteAddress);
   Label1 = MakeLabel("Label1", 12, 422, "Форум");
@@ -94,6 +134,50 @@ TAboutFrm::TAboutFrm(ui::TComponent* owner) : ui::TForm(owner) {
   Label4->OnMouseEnter = ui::Bind(this, &TAboutFrm::Label4MouseEnter);
   Label4->OnMouseLeave = ui::Bind(this, &TAboutFrm::Label4MouseLeave);
   Label4->OnClick = ui::Bind(this, &TAboutFrm::Label4Click);
+
+  ButtonSpeedStar = new widgets::TfcShapeBtn(this);
+  ButtonSpeedStar->SetName("ButtonSpeedStar");
+  ButtonSpeedStar->SetBounds(601, 368, 88, 88);
+  ButtonSpeedStar->SetText("Закрыть");
+  ButtonSpeedStar->SetShape(widgets::TfcButtonShape::bsStar);
+  ButtonSpeedStar->SetShadeStyle(widgets::TfcShadeStyle::fbsFlat);
+  ButtonSpeedStar->SetRoundRectBias(20);
+  ButtonSpeedStar->SetColor(0xFF00AA);
+  ButtonSpeedStar->SetDitherColor(ui::clBlue);
+  ButtonSpeedStar->Font().SetName("Georgia");
+  ButtonSpeedStar->Font().SetHeight(-12);
+  ButtonSpeedStar->Font().SetStyle(ui::fsItalic);
+  ButtonSpeedStar->Font().SetColor(ui::clWhite);
+  ButtonSpeedStar->Font().SetCharset(RUSSIAN_CHARSET);
+  ButtonSpeedStar->SetAllowAllUp(true);
+  ButtonSpeedStar->SetGroupIndex(9);
+  ButtonSpeedStar->SetLayout(widgets::TButtonLayout::blGlyphTop);
+  ButtonSpeedStar->SetNumGlyphs(2);
+  {
+    widgets::TfcImgDownOffsets offsets;
+    offsets.GlyphY = 6;
+    offsets.TextX = 1;
+    offsets.TextY = 2;
+    ButtonSpeedStar->SetOffsets(offsets);
+  }
+  ButtonSpeedStar->SetParentClipping(true);
+  {
+    widgets::TfcShadeColors colors;
+    colors.Btn3DLight = ui::clFuchsia;
+    colors.BtnHighlight = ui::clYellow;
+    colors.BtnShadow = ui::clSilver;
+    colors.BtnBlack = ui::clTeal;
+    colors.BtnFocus = ui::clAqua;
+    colors.Shadow = ui::clLime;
+    ButtonSpeedStar->SetShadeColors(colors);
+  }
+  ButtonSpeedStar->TextOptions().SetAlignment(widgets::TAlignment::taCenter);
+  ButtonSpeedStar->TextOptions().SetVAlignment(widgets::TfcVAlignment::vaVCenter);
+  ButtonSpeedStar->TextOptions().ExtrudeEffects().SetEnabled(true);
+  ButtonSpeedStar->TextOptions().ExtrudeEffects().SetDepth(3);
+  ButtonSpeedStar->SetTabOrder(2);
+  ButtonSpeedStar->OnClick = ui::Bind(this, &TAboutFrm::BitBtn1Click);
+  ButtonSpeedStar->SetParent(this);
 
   Timer1 = new ui::TTimer(this);
   Timer1->SetName("Timer1");
@@ -169,7 +253,25 @@ void TAboutFrm::BitBtn1Click(ui::TComponent*) {
 }
 
 void TAboutFrm::FormClose(ui::TComponent* /*Sender*/, ui::TCloseAction& /*Action*/) {
-  // The scene is rebuilt here once the view control is on the window.
+  // Frees the leaves and builds a fresh scene at once; the window is then only hidden.
+  OpenGL1->ResetScene();
+}
+
+void TAboutFrm::OpenGL1Create(ui::TComponent* /*Sender*/) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  FRandom.Reseed(((now.wHour * 60u + now.wMinute) * 60u + now.wSecond) * 1000u + now.wMilliseconds);
+  for (const TLeafPlacement& leaf : kLeaves) {
+    const int index = glview::AddLeaf(*OpenGL1, leaf.Name, FRandom);
+    glview::TVisualObject& object = OpenGL1->GetVisualObject(index);
+    object.DynamicMatrix().Rotate(glview::XAxis, leaf.Turn);
+    object.ModelMatrix().Scale(leaf.Scale, leaf.Scale, leaf.Scale);
+    if (leaf.X != 0 || leaf.Y != 0 || leaf.Z != 0)
+      object.ModelMatrix().Translate(leaf.X, leaf.Y, leaf.Z);
+  }
+  OpenGL1->ProjectionDynamic().Rotate(glview::YAxis, 1);
+  OpenGL1->SetAnimationSpeed(1);
+  OpenGL1->EnableAnimation(true);
 }
 
 } // namespace about

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/log_file.h"
 #include "oracle/answer_code.h"
 #include "oracle/answer_phrase.h"
 #include "oracle/time_stamp.h"
@@ -45,6 +46,11 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
   AdvToolBar1->SetBounds(3, 3, 200, 35);
   AdvToolBar1->SetParent(AdvDockPanel1);
   AdvToolBar1->AddMenuButton(N2);
+  // As the toolbar loads: the designed layout is saved and the user's applied. A refused write
+  // raises toolbar::EIniFileError, which stops start-up before the window shows (main.cpp).
+  toolbar::UseConversationWindowSettings(AdvToolBarCustomizer1);
+  AdvToolBarCustomizer1.Loaded(AdvToolBar1->Model());
+  AdvToolBar1->ModelChanged();
 
   Memo1 = new ui::TMemo(this);
   Memo1->SetName("Memo1");
@@ -93,7 +99,34 @@ void TForm1::N8Click(ui::TComponent* /*Sender*/) {
 }
 
 void TForm1::FormClose(ui::TComponent* /*Sender*/, ui::TCloseAction& /*Action*/) {
-  // The conversation log is written here.
+  // A failure raises ui::EInOutError: the close is abandoned and the conversation goes on.
+  if (!loggedForSessionEnd_)
+    AppendConversationRecord(Memo1->Text());
+}
+
+LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+  case WM_QUERYENDSESSION:
+    // Logging off or shutting down ends the program without a close, so the conversation is
+    // logged here. A failure is reported and refuses the end of the session, as a failed close
+    // keeps the window open (the dispatcher answers 0 after the error box).
+    if (!loggedForSessionEnd_) {
+      AppendConversationRecord(Memo1->Text());
+      loggedForSessionEnd_ = true;
+    }
+    return TRUE;
+  case WM_ENDSESSION:
+    if (!wParam) {
+      loggedForSessionEnd_ = false; // the session goes on, and so does the conversation
+    } else if (!loggedForSessionEnd_) {
+      // Ending although the query was refused, or was never sent: a last attempt.
+      AppendConversationRecord(Memo1->Text());
+      loggedForSessionEnd_ = true;
+    }
+    return 0;
+  default:
+    return TForm::WndProc(message, wParam, lParam);
+  }
 }
 
 } // namespace app

@@ -3,7 +3,9 @@
 // Enter is answered at once with one answer line, and an Enter with nothing new since the last
 // answer is answered once more and ends the conversation.
 #include "toolbar/dock_panel.h"
+#include "toolbar/ini_profile_store_win.h"
 #include "toolbar/tool_bar.h"
+#include "toolbar/toolbar_customizer.h"
 #include "ui/form.h"
 #include "ui/memo.h"
 #include "ui/menus.h"
@@ -24,6 +26,9 @@ public:
   toolbar::TDockPanel* AdvDockPanel3; // right
   toolbar::TDockPanel* AdvDockPanel4; // bottom
   toolbar::TToolBar* AdvToolBar1;
+  // Keeps the toolbar's layout in ".\untitled.ini" (saved as designed, the user's applied).
+  toolbar::TIniProfileStore AdvToolBarCustomizer1File{toolbar::kConversationLayoutFile};
+  toolbar::TToolBarCustomizer AdvToolBarCustomizer1{AdvToolBarCustomizer1File};
 
   // The line count recorded right after the last answer line was added.
   std::int32_t CountAfterAnswer = 0;
@@ -38,6 +43,13 @@ public:
 
   // Builds the answer line for the code, adds it as the area's new last line, returns its index.
   std::int32_t AddAnswerLine(std::uint32_t answerCode);
+
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+  // The conversation was logged for an ending session; nothing more is logged unless the
+  // session goes on after all.
+  bool loggedForSessionEnd_ = false;
 };
 
 } // namespace app

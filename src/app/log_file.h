@@ -10,7 +10,7 @@ namespace app {
 // The user's regional settings as the system reports them now.
 TRegionalSettings UserRegionalSettings();
 
-// The present local time.
+// The present local time, from the application's clock (a seam tests can set).
 TLocalDateTime LocalNow();
 
 // Appends bytes to the end of a file in one write, creating the file only when it does not

@@ -1,5 +1,6 @@
 #include "app/log_file.h"
 
+#include "ui/application.h"
 #include "ui/cp1251.h"
 
 #include <algorithm>
@@ -93,7 +94,10 @@ TRegionalSettings UserRegionalSettings() {
 
 TLocalDateTime LocalNow() {
   SYSTEMTIME t;
-  GetLocalTime(&t);
+  if (const auto& clock = ui::Application().Seams().LocalTime)
+    t = clock();
+  else
+    GetLocalTime(&t);
   return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 

@@ -85,7 +85,7 @@ const char* LayoutClassName(TToolBarItemKind kind) {
 void UseConversationWindowSettings(TToolBarCustomizer& customizer) {
   customizer.Name = "AdvToolBarCustomizer1";
   customizer.Persistence = true;
-  customizer.IniFileName = ".\\untitled.ini";
+  customizer.IniFileName = kConversationLayoutFile;
   customizer.CaptionEditing = true;
   customizer.GlyphPositionEditing = true;
   customizer.LargeIcons = false;

@@ -71,6 +71,9 @@ private:
   TProfileStore& store_;
 };
 
+// The conversation window's layout file, in the current directory.
+inline constexpr char kConversationLayoutFile[] = ".\\untitled.ini";
+
 // The settings of the conversation window's customizer "AdvToolBarCustomizer1": persistence to
 // ".\untitled.ini", caption and glyph-position editing, no large icons, the button properties
 // Caption, Glyph, Hint and ShowCaption, no commands and no image lists of its own.

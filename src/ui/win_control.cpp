@@ -434,15 +434,19 @@ int TWinControl::ClientHeight() {
 }
 
 void TWinControl::SetClientSize(int width, int height) {
+  // The frame comes from the window's styles, not from its present size: a window still smaller
+  // than its own frame has a clamped client area that would give a wrong difference.
   HWND window = Handle();
-  // The frame comes from the window's styles, not from its present rectangles: a window still
-  // smaller than its own frame (just made, 0 x 0) has an empty client area whatever its frame.
-  const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-  const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
-  const BOOL menuBar = !(style & WS_CHILD) && GetMenu(window) != nullptr;
-  RECT frame{0, 0, width, height};
-  AdjustWindowRectEx(&frame, style, menuBar, exStyle);
-  SetBounds(left_, top_, frame.right - frame.left, frame.bottom - frame.top);
+  RECT rect{0, 0, width, height};
+  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)),
+                     GetMenu(window) != nullptr && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD),
+                     static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+  SetBounds(left_, top_, rect.right - rect.left, rect.bottom - rect.top);
+  // Menu bars that wrap, or a caption the system draws differently, are corrected once.
+  RECT client;
+  GetClientRect(window, &client);
+  if (client.right != width || client.bottom != height)
+    SetBounds(left_, top_, width_ + width - client.right, height_ + height - client.bottom);
 }
 
 void TWinControl::SetAlign(TAlign align) {
@@ -608,6 +612,13 @@ void TWinControl::BringToFront() {
 bool TWinControl::DialogChar(char character) {
   for (TWinControl* child : std::vector<TWinControl*>(children_))
     if (child->DialogChar(character))
+      return true;
+  return false;
+}
+
+bool TWinControl::DialogKey(WORD key) {
+  for (TWinControl* child : std::vector<TWinControl*>(children_))
+    if (child->DialogKey(key))
       return true;
   return false;
 }

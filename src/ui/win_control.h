@@ -114,6 +114,9 @@ public:
   // the controls of the form in creation order; true when one of them took it. Controls that
   // answer to access letters (labels with a FocusControl, buttons) override it.
   virtual bool DialogChar(char character);
+  // Enter or Escape that the focused control does not want (its WM_GETDLGCODE answer), offered
+  // the same way: the form's default or cancel button clicks.
+  virtual bool DialogKey(WORD key);
 
   // Reads the modifier keys and mouse buttons now held.
   static TShiftState KeyboardShiftState();

@@ -225,6 +225,14 @@ bool TfcCustomBitBtn::DialogChar(char character) {
   return true;
 }
 
+bool TfcCustomBitBtn::DialogKey(WORD key) {
+  const bool mine = (key == VK_RETURN && FDefault) || (key == VK_ESCAPE && FCancel);
+  if (!mine || !Enabled() || !HandleAllocated() || !IsWindowVisible(Handle()))
+    return false;
+  Click();
+  return true;
+}
+
 bool TfcCustomBitBtn::IsMouseOver(const POINT* clientPoint, bool requirePressed) {
   if (!HandleAllocated() || !Parent() || !Parent()->HandleAllocated())
     return false;

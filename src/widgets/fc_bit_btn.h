@@ -45,6 +45,7 @@ public:
   void Click() override;
   void Loaded() override;
   bool DialogChar(char character) override;
+  bool DialogKey(WORD key) override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // Whether the mouse is over the button's figure (at a client point, or at the cursor) in an

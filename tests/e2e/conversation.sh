@@ -21,4 +21,15 @@ key Return
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "the program did not end after the second Enter"
 wait "$pid" || fail "the program exited with status $?"
-echo "conversation: answered, then ended by the second Enter"
+
+# The log: the date-time line, the thought, both answers, and the empty line the closing Enter's
+# answer left, each ended by CR LF.
+[ -f Your.txt ] || fail "no Your.txt after the conversation"
+log="$(iconv -f CP1251 -t UTF-8 Your.txt; printf x)" # the log is Windows-1251
+record=$'^[^\r\n]+\r\nHello, оракул\r\n[0-9AB]{8} - [^\r\n]+\\.\r\n[0-9AB]{8} - [^\r\n]+\\.\r\n\r\nx$'
+[[ "$log" =~ $record ]] || fail "unexpected log: $log"
+
+# The toolbar's designed layout, six lines, in the current directory.
+expected=$'[AdvToolBarCustomizer1Org]\r\nATBCaption=\r\nGlyphPosition=0\r\nLargeIcon=0\r\nToolBarItemCount=1\r\nName0=\r\nName0.ClassName=-1\r\n'
+[ "$(cat untitled.ini; printf x)" = "${expected}x" ] || fail "unexpected untitled.ini: $(cat -A untitled.ini)"
+echo "conversation: answered, ended by the second Enter, logged, layout file written"

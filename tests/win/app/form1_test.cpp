@@ -1,6 +1,7 @@
 // The conversation window, driven in-process the way keys and commands reach it, and read back
 // from the real EDIT control.
 #include "app/form1.h"
+#include "log_scratch_directory.h"
 #include "oracle/answer_phrase.h"
 #include "ui/application.h"
 #include "ui/win_text.h"
@@ -102,6 +103,8 @@ protected:
     return lines;
   }
 
+  // The window writes "Your.txt" and "untitled.ini" into the current directory.
+  testing_support::TScratchDirectory scratch_;
   ui::TSeams saved_;
   std::vector<ErrorBoxCall> errors_;
   TForm1* form_ = nullptr;
@@ -111,6 +114,7 @@ protected:
 };
 
 TEST(Form1Description, OpensMaximisedOverItsRestoredBounds) {
+  testing_support::TScratchDirectory scratch;
   Application().ResetTerminated();
   TForm1 form(nullptr);
   form.AfterConstruction();

@@ -1,6 +1,7 @@
 #include "app/log_file.h"
 
 #include "log_scratch_directory.h"
+#include "log_test_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@ namespace app {
 namespace {
 
 using testing_support::FileBytes;
+using testing_support::TextsBetween;
 using testing_support::TScratchDirectory;
 
 const wchar_t kLog[] = L"Your.txt";
@@ -18,35 +20,6 @@ bool RussianLocale() {
   wchar_t name[LOCALE_NAME_MAX_LENGTH];
   GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH);
   return std::wstring(name).rfind(L"ru", 0) == 0;
-}
-
-// The date-time texts of every second from one clock reading to another: the record written
-// in between must carry one of them.
-std::vector<std::string> TextsBetween(const TLocalDateTime& from, const TLocalDateTime& to) {
-  auto toFileTime = [](const TLocalDateTime& t) {
-    SYSTEMTIME s{};
-    s.wYear = static_cast<WORD>(t.Year);
-    s.wMonth = static_cast<WORD>(t.Month);
-    s.wDay = static_cast<WORD>(t.Day);
-    s.wHour = static_cast<WORD>(t.Hour);
-    s.wMinute = static_cast<WORD>(t.Minute);
-    s.wSecond = static_cast<WORD>(t.Second);
-    FILETIME f;
-    SystemTimeToFileTime(&s, &f);
-    return ULARGE_INTEGER{{f.dwLowDateTime, f.dwHighDateTime}}.QuadPart;
-  };
-  const TRegionalSettings settings = UserRegionalSettings();
-  std::vector<std::string> texts;
-  for (auto t = toFileTime(from); t <= toFileTime(to); t += 10000000) {
-    ULARGE_INTEGER u;
-    u.QuadPart = t;
-    const FILETIME f{u.LowPart, u.HighPart};
-    SYSTEMTIME s;
-    FileTimeToSystemTime(&f, &s);
-    texts.push_back(
-        LogDateTimeText({s.wYear, s.wMonth, s.wDay, s.wHour, s.wMinute, s.wSecond, 0}, settings));
-  }
-  return texts;
 }
 
 class LogFileTest : public ::testing::Test {

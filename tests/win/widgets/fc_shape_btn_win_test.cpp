@@ -4,6 +4,9 @@
 
 #include "widgets/bevel_edges.h"
 
+#include "ui/edit.h"
+#include "ui/memo.h"
+
 namespace widgets::test {
 namespace {
 
@@ -240,6 +243,36 @@ TEST_F(FcShapeBtnTest, ToggleOnUpSpaceKindAndModalResult) {
   ClickAt(b, 43, 50);
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
   EXPECT_EQ(clicks, 2); // a close button closes instead of raising OnClick
+}
+
+TEST_F(FcShapeBtnTest, DefaultAndCancelAnswerEnterAndEscape) {
+  auto* edit = new ui::TEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(200, 10, 100, 24);
+  auto* memo = new ui::TMemo(form);
+  memo->SetParent(form);
+  memo->SetBounds(200, 50, 100, 60);
+  TfcShapeBtn* b = MakeStar();
+  b->SetDefault(true);
+  ShowForm();
+  auto key = [&](HWND target, WPARAM k) {
+    SetFocus(target);
+    PostMessageW(target, WM_KEYDOWN, k, 1);
+    Pump();
+  };
+  key(edit->Handle(), VK_RETURN);
+  EXPECT_EQ(clicks, 1);
+  key(edit->Handle(), VK_ESCAPE); // not a cancel button
+  EXPECT_EQ(clicks, 1);
+  key(memo->Handle(), VK_RETURN); // the text area keeps its Enter and Escape
+  key(memo->Handle(), VK_ESCAPE);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(memo->Text(), "\r\n");
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  b->SetDefault(false);
+  b->SetCancel(true);
+  key(edit->Handle(), VK_ESCAPE);
+  EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(FcShapeBtnTest, ParentClippingAndOtherFigures) {

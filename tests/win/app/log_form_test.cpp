@@ -1,0 +1,230 @@
+// The conversation window's log and layout file, in a fresh current directory: what a close, an
+// Enter that ends the conversation and the end of a session leave in "Your.txt", and what the
+// toolbar leaves in and takes from ".\untitled.ini" as the window is created.
+#include "app/form1.h"
+#include "app/log_file.h"
+#include "ui/application.h"
+
+#include "log_scratch_directory.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace app {
+namespace {
+
+using testing_support::FileBytes;
+using testing_support::TScratchDirectory;
+using testing_support::WriteFileBytes;
+using ui::Application;
+
+const wchar_t kLog[] = L"Your.txt";
+const wchar_t kIni[] = L"untitled.ini";
+const std::string kTitle = "Тарвель (ver. 5.5.0.5)";
+const SYSTEMTIME kClosingTime{2024, 3, 2, 5, 13, 4, 5, 250}; // Tuesday 5 March 2024, 13:04:05
+
+const std::string kDesignedSection = "[AdvToolBarCustomizer1Org]\r\n"
+                                     "ATBCaption=\r\n"
+                                     "GlyphPosition=0\r\n"
+                                     "LargeIcon=0\r\n"
+                                     "ToolBarItemCount=1\r\n"
+                                     "Name0=\r\n"
+                                     "Name0.ClassName=-1\r\n";
+
+struct ErrorBoxCall {
+  std::string text, caption;
+};
+
+class LogFormTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    saved_ = Application().Seams();
+    Application().Seams().ErrorBox = [this](HWND, const std::string& text,
+                                            const std::string& caption) {
+      errors_.push_back({text, caption});
+    };
+    Application().Seams().LocalTime = [] { return kClosingTime; };
+    Application().SetTitle(kTitle);
+    Application().ResetTerminated();
+  }
+
+  void TearDown() override {
+    Application().SetMainForm(nullptr);
+    form_.reset();
+    Application().ProcessMessages(); // takes the WM_QUIT a closing main form posted
+    Application().ResetTerminated();
+    Application().Seams() = saved_;
+  }
+
+  // Creates the conversation window as start-up does, after the test has laid out the folder.
+  void Create() {
+    form_ = std::make_unique<TForm1>(&Application());
+    Application().SetMainForm(form_.get());
+    form_->AfterConstruction();
+    form_->SetWindowState(ui::TWindowState::wsNormal);
+    form_->SetBounds(0, 0, 1260, 600);
+    form_->Show();
+    Application().ProcessMessages();
+  }
+
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendMessageW(form_->Handle(), message, wParam, lParam);
+  }
+
+  // A key press as the message loop delivers it (the character is queued before the key down).
+  void PressEnter() {
+    HWND memo = form_->Memo1->Handle();
+    PostMessageW(memo, WM_CHAR, L'\r', 1 | (0x1C << 16));
+    SendMessageW(memo, WM_KEYDOWN, VK_RETURN, 1 | (0x1C << 16));
+    Application().ProcessMessages();
+  }
+
+  static std::string Record(const std::string& conversation) {
+    const SYSTEMTIME& t = kClosingTime;
+    const TLocalDateTime when{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, 0};
+    return LogDateTimeText(when, UserRegionalSettings()) + "\r\n" + conversation + "\r\n";
+  }
+
+  TScratchDirectory directory_;
+  ui::TSeams saved_;
+  std::vector<ErrorBoxCall> errors_;
+  std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(LogFormTest, EveryCloseCommandAppendsOneWholeRecord) {
+  Create();
+  EXPECT_EQ(FileBytes(kLog), "<missing>"); // nothing is written before a close
+  form_->Memo1->SetText("Что меня ждёт?\r\n35418A99 - Ответ.\r\nА потом?");
+  Send(WM_CLOSE);
+  EXPECT_TRUE(Application().Terminated());
+  const std::string first = Record("Что меня ждёт?\r\n35418A99 - Ответ.\r\nА потом?");
+  EXPECT_EQ(FileBytes(kLog), first);
+
+  Application().ResetTerminated();
+  form_->Memo1->SetText("");
+  Send(WM_SYSCOMMAND, SC_CLOSE);
+  EXPECT_EQ(FileBytes(kLog), first + Record(""));
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(LogFormTest, AnEnterInTheEmptyAreaLogsItsAnswerAndAnEmptyLine) {
+  Create();
+  PressEnter();
+  EXPECT_TRUE(Application().Terminated());
+  // The record holds the area as it was at the close: the answer line and its line break (the
+  // Enter's own line break comes after).
+  const std::string text = form_->Memo1->Text();
+  const std::string answer = text.substr(0, text.find("\r\n"));
+  ASSERT_GE(answer.size(), 65u) << text;
+  EXPECT_EQ(FileBytes(kLog), Record(answer + "\r\n"));
+}
+
+TEST_F(LogFormTest, AFailedCloseKeepsTheConversationAndALaterCloseWritesAWholeRecord) {
+  Create();
+  form_->Memo1->SetText("мысль");
+  ASSERT_TRUE(CreateDirectoryW(kLog, nullptr));
+  Send(WM_CLOSE);
+  EXPECT_FALSE(Application().Terminated());
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0].text, "File access denied.");
+  EXPECT_EQ(errors_[0].caption, kTitle);
+  EXPECT_TRUE(IsWindowVisible(form_->Handle()));
+
+  ASSERT_TRUE(RemoveDirectoryW(kLog));
+  Send(WM_CLOSE);
+  EXPECT_TRUE(Application().Terminated());
+  EXPECT_EQ(FileBytes(kLog), Record("мысль"));
+  EXPECT_EQ(errors_.size(), 1u);
+}
+
+TEST_F(LogFormTest, TheEndOfASessionLogsTheConversationOnce) {
+  Create();
+  form_->Memo1->SetText("до выключения");
+  EXPECT_EQ(Send(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  EXPECT_EQ(FileBytes(kLog), Record("до выключения"));
+  Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  Send(WM_CLOSE); // whatever closes the window as the session ends
+  EXPECT_EQ(FileBytes(kLog), Record("до выключения"));
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(LogFormTest, ASessionThatGoesOnIsLoggedAgainAtItsClose) {
+  Create();
+  form_->Memo1->SetText("раз");
+  Send(WM_QUERYENDSESSION);
+  Send(WM_ENDSESSION, FALSE); // another program refused: the session goes on
+  form_->Memo1->SetText("раз\r\nдва");
+  Send(WM_CLOSE);
+  EXPECT_EQ(FileBytes(kLog), Record("раз") + Record("раз\r\nдва"));
+  // An end that arrives without a query is logged too, once.
+  form_->Memo1->SetText("три");
+  Send(WM_ENDSESSION, TRUE, ENDSESSION_CRITICAL);
+  Send(WM_ENDSESSION, TRUE, ENDSESSION_CRITICAL);
+  EXPECT_EQ(FileBytes(kLog), Record("раз") + Record("раз\r\nдва") + Record("три"));
+}
+
+TEST_F(LogFormTest, AnEndOfSessionThatCannotLogIsReportedAndRefused) {
+  Create();
+  form_->Memo1->SetText("текст");
+  ASSERT_TRUE(CreateDirectoryW(kLog, nullptr));
+  EXPECT_EQ(Send(WM_QUERYENDSESSION), FALSE);
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0].text, "File access denied.");
+  Send(WM_ENDSESSION, FALSE);
+  ASSERT_TRUE(RemoveDirectoryW(kLog));
+  Send(WM_CLOSE);
+  EXPECT_EQ(FileBytes(kLog), Record("текст"));
+}
+
+TEST_F(LogFormTest, CreationWritesTheDesignedLayoutInPlaceAndLeavesTheToolbar) {
+  Create();
+  EXPECT_EQ(FileBytes(kIni), kDesignedSection);
+  const toolbar::TToolBarModel& model = form_->AdvToolBar1->Model();
+  ASSERT_EQ(model.Items.size(), 1u);
+  EXPECT_EQ(model.Items[0].Kind, toolbar::TToolBarItemKind::MenuButton);
+  EXPECT_EQ(model.Items[0].Caption, "&Справка ");
+
+  // The next start rewrites the same values.
+  Application().SetMainForm(nullptr);
+  form_.reset();
+  Create();
+  EXPECT_EQ(FileBytes(kIni), kDesignedSection);
+}
+
+TEST_F(LogFormTest, CreationAppliesTheUsersLayout) {
+  WriteFileBytes(kIni, "[AdvToolBarCustomizer1]\r\n"
+                       "ToolBarItemCount=2\r\n"
+                       "Name0=Find\r\n"
+                       "Name0.ClassName=ADVTOOLBARBUTTON\r\n"
+                       "Name0.Caption=Найти\r\n"
+                       "Name1=Sep\r\n"
+                       "Name1.ClassName=ADVTOOLBARSEPARATOR\r\n");
+  Create();
+  const toolbar::TToolBarModel& model = form_->AdvToolBar1->Model();
+  ASSERT_EQ(model.Items.size(), 2u);
+  EXPECT_EQ(model.Items[0].Name, "Find");
+  EXPECT_EQ(model.Items[0].Kind, toolbar::TToolBarItemKind::Button);
+  EXPECT_EQ(model.Items[1].Kind, toolbar::TToolBarItemKind::Separator);
+  EXPECT_EQ(form_->AdvToolBar1->ItemRects().size(), 2u); // laid out anew
+  // The unnamed menu button cannot be named by a saved layout: it is set aside.
+  ASSERT_EQ(model.SetAside.size(), 1u);
+  EXPECT_EQ(model.SetAside[0].Kind, toolbar::TToolBarItemKind::MenuButton);
+  EXPECT_NE(FileBytes(kIni).find(kDesignedSection), std::string::npos);
+}
+
+TEST_F(LogFormTest, AnUnwritableLayoutFileStopsTheWindowBeingCreated) {
+  ASSERT_TRUE(CreateDirectoryW(kIni, nullptr));
+  try {
+    TForm1 form(&Application());
+    ADD_FAILURE() << "the window was created";
+  } catch (const toolbar::EIniFileError& error) {
+    EXPECT_EQ(error.Message(), "Unable to write to .\\untitled.ini");
+  }
+  EXPECT_EQ(FindWindowW(nullptr, L"Тарвель (ver. 5.5.0.5)"), nullptr);
+}
+
+} // namespace
+} // namespace app
