@@ -13,9 +13,12 @@ ensure_wine_prefix() {
     mkdir -p "$WINEPREFIX"
     echo "creating the Wine prefix in $WINEPREFIX"
     "$wine64" wineboot -i >/dev/null 2>&1 || true
-    # Wine's own desktop: top-level windows live inside one X window, so hiding or destroying
-    # one does not wait two seconds for a window manager that Xvfb does not have, maximising
-    # works, and screenshots show title bars.
+    "$wineserver" -w
+  fi
+  # Wine's own desktop: top-level windows live inside one X window, so hiding or destroying
+  # one does not wait two seconds for a window manager that Xvfb does not have, maximising
+  # works, and screenshots show title bars.
+  if ! grep -q '"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null; then
     "$wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     "$wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f \
       >/dev/null 2>&1

@@ -83,8 +83,10 @@ void TCustomOpenGL::BuildSpeedForm() {
   // The frame style is fixed when the window is made, and the label measures its text on the
   // window, so the style comes first and the window is made before its children.
   FSpeedForm->SetBorderStyle(ui::TFormBorderStyle::bsDialog);
+  // Made larger than its frame: the framework's SetClientSize measures the frame from the
+  // window's present size, which a window smaller than its frame does not show.
   FSpeedForm->SetBounds((GetSystemMetrics(SM_CXSCREEN) / 3) * 2, GetSystemMetrics(SM_CYSCREEN) / 3,
-                        FSpeedForm->Width(), FSpeedForm->Height());
+                        200, 100);
   FSpeedForm->SetCaption("Скорость анимации");
   FSpeedForm->HandleNeeded();
 
@@ -383,10 +385,9 @@ int TCustomOpenGL::BeginObject(const std::string& Name, ui::TColor Color) {
 void TCustomOpenGL::EndObject(int Index) {
   if (Index == -1)
     return;
-  const std::string& name = ObjectName(Index);
   MakeCurrent(); // the client may have drawn on another view in between
   FGL->EndList();
-  CheckGLError(true, "Ошибка построения " + name);
+  CheckGLError(true, "Ошибка построения " + ObjectName(Index));
 }
 
 int TCustomOpenGL::AddVisualObject(const std::string& Name) {

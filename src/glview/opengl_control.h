@@ -146,6 +146,17 @@ protected:
   // The speed window's number field (its Enter sets the animation speed).
   void SpeedEditKeyDown(ui::TComponent* Sender, std::uint16_t& Key, ui::TShiftState Shift);
 
+  // The popup menu, rebuilt from the scene's state at every right click, and its commands; the
+  // per-object ones find their object by the clicked item's Tag: view_menu.cpp.
+  void BuildPopupMenu();
+  void ObjectColorClick(ui::TComponent* Sender);
+  void ObjectMaterialClick(ui::TComponent* Sender);
+  void ObjectVisibleClick(ui::TComponent* Sender);
+  void ObjectWireframeClick(ui::TComponent* Sender);
+  void BGColorClick(ui::TComponent* Sender);
+  void LightClick(ui::TComponent* Sender);
+  void AnimationClick(ui::TComponent* Sender);
+
   // Makes this control's context current on its own DC; with no context yet, none is current
   // afterwards and OpenGL commands have no effect.
   void MakeCurrent();

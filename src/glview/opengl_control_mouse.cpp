@@ -1,20 +1,65 @@
-// Mouse control of the view and the speed window's Enter. The hooks are in place; the turning,
-// zooming and panning, the popup menu and the speed field's Enter come with the options menu.
+// Mouse control of the view: a left drag turns the scene, with Shift it zooms and with Ctrl it
+// pans; a right press opens the popup menu. Also the speed window's Enter.
+#include "glview/mouse_drag.h"
 #include "glview/opengl_control.h"
+#include "glview/speed_text.h"
 
 namespace glview {
 
 // OnMouseDown is not raised: the press belongs to the view.
-void TCustomOpenGL::MouseDown(ui::TMouseButton, ui::TShiftState, int, int) {}
+void TCustomOpenGL::MouseDown(ui::TMouseButton Button, ui::TShiftState, int X, int Y) {
+  if (Button == ui::TMouseButton::mbLeft) {
+    FButtonDown = true;
+    FDragX = X;
+    FDragY = Y;
+    // Captured, so that a release outside the view still ends the drag.
+    SetCapture(Handle());
+  } else if (Button == ui::TMouseButton::mbRight && FPossibility.Contains(pPopupMenu)) {
+    BuildPopupMenu();
+    POINT at{X, Y};
+    ClientToScreen(Handle(), &at);
+    FViewMenu->OwnerWindow = Handle();
+    FViewMenu->Popup(at.x, at.y);
+  }
+}
 
 // After the view's own handling, OnMouseMove is raised as for any control.
 void TCustomOpenGL::MouseMove(ui::TShiftState Shift, int X, int Y) {
+  if (FButtonDown && FPossibility.Contains(pMouseControl)) {
+    MakeCurrent();
+    const TDragStep step = ComputeDragStep(FDragX, FDragY, X, Y, ClientWidth(), ClientHeight(),
+                                           (Shift & ui::ssShift) != 0, (Shift & ui::ssCtrl) != 0);
+    // Zoom and pan act after the window fit already in the matrix (post-multiplied); the turn
+    // acts before the scene's rotation (pre-multiplied), so it is about the screen's axes.
+    if (step.Zoom)
+      FScreenMatrix.Scale(step.ZoomFactor, step.ZoomFactor, step.ZoomFactor);
+    if (step.Pan)
+      FScreenMatrix.Translate(step.PanX, step.PanY, 0.0f);
+    if (step.Rotate) {
+      TViewMatrix turn(kProjectionMode, *FGL);
+      turn.Rotate(YAxis, step.AngleY);
+      turn.Rotate(XAxis, step.AngleX);
+      FProjectionMatrix.PreMultiply(turn.Values());
+    }
+    FDragX = X;
+    FDragY = Y;
+    RequestRepaint();
+  }
   ui::TCustomControl::MouseMove(Shift, X, Y);
 }
 
-// OnMouseUp is not raised.
-void TCustomOpenGL::MouseUp(ui::TMouseButton, ui::TShiftState, int, int) {}
+// Any button's release ends the drag. OnMouseUp is not raised.
+void TCustomOpenGL::MouseUp(ui::TMouseButton, ui::TShiftState, int, int) {
+  FButtonDown = false;
+  if (GetCapture() == Handle())
+    ReleaseCapture();
+}
 
-void TCustomOpenGL::SpeedEditKeyDown(ui::TComponent*, std::uint16_t&, ui::TShiftState) {}
+// Enter sets the speed typed; the window stays open for the next try. A text that is not a
+// whole number raises the conversion error and changes nothing.
+void TCustomOpenGL::SpeedEditKeyDown(ui::TComponent*, std::uint16_t& Key, ui::TShiftState) {
+  if (Key == VK_RETURN)
+    SetAnimationSpeed(SpeedFromText(FSpeedEdit->Text()));
+}
 
 } // namespace glview

@@ -61,8 +61,9 @@ bool TApplication::PreTranslate(MSG& message) {
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root))) {
       // A multi-line text area, for one, wants its Enter; only unwanted keys go to the form.
-      const LRESULT wants = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam,
-                                         reinterpret_cast<LPARAM>(&message));
+      // No message is passed along: given one, the system's EDIT switches to a dialog mode
+      // that acts on Enter and Escape itself (and closes its parent on Escape).
+      const LRESULT wants = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, 0);
       if (!(wants & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) &&
           form->DialogKey(static_cast<WORD>(message.wParam)))
         return true;

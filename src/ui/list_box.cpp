@@ -2,6 +2,8 @@
 
 #include "ui/win_text.h"
 
+#include <algorithm>
+
 namespace ui {
 
 TListBox::TListBox(TComponent* owner) : TWinControl(owner) {
@@ -60,10 +62,16 @@ void TListBox::SetColumns(int columns) {
   ApplyColumnWidth();
 }
 
-// Columns share the client width, as many as asked for.
+// Columns share the client width, as many as asked for. A list not yet given its width (aligned
+// later) gets one-pixel columns for the moment: a zero column width makes the list divide by zero.
 void TListBox::ApplyColumnWidth() {
   if (HandleAllocated() && columns_ > 0)
-    SendMessageW(Handle(), LB_SETCOLUMNWIDTH, ClientWidth() / columns_, 0);
+    SendMessageW(Handle(), LB_SETCOLUMNWIDTH, std::max(ClientWidth() / columns_, 1), 0);
+}
+
+void TListBox::Resize() {
+  ApplyColumnWidth();
+  TWinControl::Resize();
 }
 
 bool TListBox::CommandNotify(WORD code) {

@@ -23,6 +23,7 @@ protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   bool CommandNotify(WORD code) override;
+  void Resize() override; // the columns follow the width
 
 private:
   void ApplyColumnWidth();

@@ -434,13 +434,19 @@ int TWinControl::ClientHeight() {
 }
 
 void TWinControl::SetClientSize(int width, int height) {
+  // The frame comes from the window's styles, not from its present size: a window still smaller
+  // than its own frame has a clamped client area that would give a wrong difference.
   HWND window = Handle();
-  RECT windowRect, clientRect;
-  GetWindowRect(window, &windowRect);
-  GetClientRect(window, &clientRect);
-  const int extraX = (windowRect.right - windowRect.left) - clientRect.right;
-  const int extraY = (windowRect.bottom - windowRect.top) - clientRect.bottom;
-  SetBounds(left_, top_, width + extraX, height + extraY);
+  RECT rect{0, 0, width, height};
+  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)),
+                     GetMenu(window) != nullptr && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD),
+                     static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+  SetBounds(left_, top_, rect.right - rect.left, rect.bottom - rect.top);
+  // Menu bars that wrap, or a caption the system draws differently, are corrected once.
+  RECT client;
+  GetClientRect(window, &client);
+  if (client.right != width || client.bottom != height)
+    SetBounds(left_, top_, width_ + width - client.right, height_ + height - client.bottom);
 }
 
 void TWinControl::SetAlign(TAlign align) {

@@ -173,6 +173,33 @@ TEST_F(ViewTest, SettersRequestRepaintsOnlyWhereTheyShowSomething) {
   EXPECT_FALSE(GetUpdateRect(other->Handle(), nullptr, FALSE));
 }
 
+TEST_F(ViewTest, ConstructionMakesNoContextAndLaysOutTheSpeedWindow) {
+  EXPECT_FALSE(view->HasContext());
+  EXPECT_EQ(view->Caption(), "");
+  EXPECT_EQ(view->ModelScale(), 1.0f);
+  EXPECT_EQ(view->Possibility(), (TPossibility{pPopupMenu, pMouseControl}));
+  EXPECT_EQ(view->OptionsPossibility(), (TOptionsPossibility{opBackground, opLight, opAnimation}));
+  EXPECT_TRUE(view->IsSwapBuffers());
+  EXPECT_FALSE(view->Lighting());
+  EXPECT_EQ(view->BGColor(), 0);
+  EXPECT_FALSE(view->AnimationEnabled());
+  EXPECT_TRUE(view->Opaque());
+  EXPECT_EQ(view->Aspect(), (TAspect{0.5f, 1.0f})); // 100 x 50, recorded before any context
+
+  ui::TForm& speed = view->SpeedForm();
+  ui::TEdit& edit = view->SpeedEdit();
+  EXPECT_FALSE(speed.Visible());
+  EXPECT_EQ(speed.Caption(), "Скорость анимации");
+  EXPECT_EQ(speed.Left(), (GetSystemMetrics(SM_CXSCREEN) / 3) * 2);
+  EXPECT_EQ(speed.Top(), GetSystemMetrics(SM_CYSCREEN) / 3);
+  EXPECT_EQ(edit.Text(), "0");
+  EXPECT_EQ(edit.Left(), 3);
+  EXPECT_GT(edit.Width(), 100); // the label's two lines
+  EXPECT_GT(edit.Height(), 15);
+  EXPECT_EQ(speed.ClientWidth(), edit.Width() + 6);
+  EXPECT_EQ(speed.ClientHeight(), edit.Top() - 6 + edit.Height() + 9);
+}
+
 TEST_F(ViewTest, NewObjectsAndObjectAccess) {
   PaintNow();
   view->MakeCurrent();

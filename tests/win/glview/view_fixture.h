@@ -20,6 +20,8 @@ public:
   using TCustomOpenGL::MakeCurrent;
   using TOpenGL::TOpenGL;
   const TViewMatrix& ProjectionStep() const { return FProjectionStep; }
+  ui::TForm& SpeedForm() const { return *FSpeedForm; }
+  ui::TEdit& SpeedEdit() const { return *FSpeedEdit; }
 };
 
 using TRGB = std::array<int, 3>;

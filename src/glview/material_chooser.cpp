@@ -1,0 +1,48 @@
+#include "glview/material_chooser.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "glview/materials.h"
+
+namespace glview {
+
+TMaterialChooser::TMaterialChooser(ui::TComponent* AOwner) : ui::TForm(AOwner) {
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  SetBounds(screenWidth / 3, screenHeight / 3, screenWidth / 3, screenHeight / 3);
+
+  FMaterialList = new ui::TListBox(this);
+  FMaterialList->SetParent(this);
+  FMaterialList->SetAlign(ui::TAlign::alClient);
+  FMaterialList->SetColumns(2);
+  FMaterialList->OnDblClick = ui::Bind(this, &TMaterialChooser::MaterialListDblClick);
+  FMaterialList->OnKeyDown = ui::Bind(this, &TMaterialChooser::MaterialListKeyDown);
+  FMaterialList->SetItems(std::vector<std::string>(MaterialNames.begin(), MaterialNames.end()));
+  SetActiveControl(FMaterialList);
+
+  SetCaption("Выбор материала");
+}
+
+void TMaterialChooser::ChooseSelected() {
+  FMaterialList->SetTag(FMaterialList->ItemIndex() + 1); // no selection (-1) gives 0
+  Close();
+}
+
+void TMaterialChooser::MaterialListDblClick(ui::TComponent*) {
+  ChooseSelected();
+}
+
+void TMaterialChooser::MaterialListKeyDown(ui::TComponent*, std::uint16_t& Key, ui::TShiftState) {
+  if (Key == VK_RETURN)
+    ChooseSelected();
+}
+
+std::uint8_t ChooseMaterial() {
+  const auto chooser = std::make_unique<TMaterialChooser>(nullptr);
+  chooser->ShowModal();
+  return chooser->Chosen();
+}
+
+} // namespace glview

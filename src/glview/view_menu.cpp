@@ -1,0 +1,110 @@
+// The view's popup menu: rebuilt from the scene's state at every right click (the item model is
+// view_menu_model.h), and the commands its items run.
+#include <string>
+
+#include "glview/material_chooser.h"
+#include "glview/opengl_control.h"
+#include "glview/view_menu_model.h"
+#include "ui/application.h"
+
+namespace glview {
+namespace {
+
+// Copies the model's items under parent. Each item is owned by its parent item, so clearing the
+// menu's top level frees the whole tree.
+template <typename HandlerFor>
+void AppendItems(ui::TMenuItem& parent, const std::vector<TViewMenuItem>& items,
+                 const HandlerFor& handlerFor) {
+  for (const TViewMenuItem& model : items) {
+    auto* item = new ui::TMenuItem(&parent);
+    item->SetCaption(model.Caption);
+    item->SetTag(model.Tag);
+    if (model.Command != TViewMenuCommand::None)
+      item->OnClick = handlerFor(model.Command);
+    parent.Add(item);
+    AppendItems(*item, model.Items, handlerFor);
+  }
+}
+
+// The colour chooser is owned by the view's top-level window, which it keeps modal.
+HWND ChooserOwner(ui::TWinControl& view) {
+  return GetAncestor(view.Handle(), GA_ROOT);
+}
+
+} // namespace
+
+void TCustomOpenGL::BuildPopupMenu() {
+  TMenuView state;
+  for (const TObjectEntry& entry : FObjectList)
+    state.Objects.push_back({entry.Name, entry.Object->Visible(), entry.Object->Wireframe(),
+                             entry.Object->MenuOptions()});
+  state.OptionsPossibility = FOptionsPossibility;
+  state.Lighting = FLighting;
+
+  const auto handlerFor = [this](TViewMenuCommand command) -> ui::TNotifyEvent {
+    switch (command) {
+    case TViewMenuCommand::ObjectColor:
+      return ui::Bind(this, &TCustomOpenGL::ObjectColorClick);
+    case TViewMenuCommand::ObjectMaterial:
+      return ui::Bind(this, &TCustomOpenGL::ObjectMaterialClick);
+    case TViewMenuCommand::ObjectVisible:
+      return ui::Bind(this, &TCustomOpenGL::ObjectVisibleClick);
+    case TViewMenuCommand::ObjectWireframe:
+      return ui::Bind(this, &TCustomOpenGL::ObjectWireframeClick);
+    case TViewMenuCommand::BGColor:
+      return ui::Bind(this, &TCustomOpenGL::BGColorClick);
+    case TViewMenuCommand::Light:
+      return ui::Bind(this, &TCustomOpenGL::LightClick);
+    case TViewMenuCommand::Animation:
+      return ui::Bind(this, &TCustomOpenGL::AnimationClick);
+    case TViewMenuCommand::None:
+      break;
+    }
+    return {};
+  };
+
+  ui::TMenuItem& root = *FViewMenu->Items();
+  root.Clear();
+  AppendItems(root, BuildViewMenu(state), handlerFor);
+}
+
+void TCustomOpenGL::ObjectColorClick(ui::TComponent* Sender) {
+  TVisualObject& object = GetVisualObject(Sender->Tag());
+  ui::TColor color = object.Color();
+  if (!ui::Application().Seams().PickColor(ChooserOwner(*this), color))
+    return;
+  object.SetColor(color);
+  object.StoreMaterial(0); // colour mode; SetColor has asked for the repaint
+}
+
+void TCustomOpenGL::ObjectMaterialClick(ui::TComponent* Sender) {
+  TVisualObject& object = GetVisualObject(Sender->Tag());
+  object.SetMaterial(ChooseMaterial());
+}
+
+void TCustomOpenGL::ObjectVisibleClick(ui::TComponent* Sender) {
+  TVisualObject& object = GetVisualObject(Sender->Tag());
+  object.SetVisible(!object.Visible());
+}
+
+void TCustomOpenGL::ObjectWireframeClick(ui::TComponent* Sender) {
+  TVisualObject& object = GetVisualObject(Sender->Tag());
+  object.SetWireframe(!object.Wireframe());
+}
+
+void TCustomOpenGL::BGColorClick(ui::TComponent*) {
+  ui::TColor color = FBGColor;
+  if (ui::Application().Seams().PickColor(ChooserOwner(*this), color))
+    SetBGColor(color);
+}
+
+void TCustomOpenGL::LightClick(ui::TComponent*) {
+  SetLighting(!FLighting);
+}
+
+void TCustomOpenGL::AnimationClick(ui::TComponent*) {
+  FSpeedEdit->SetText(std::to_string(FAnimationSpeed));
+  FSpeedForm->Show();
+}
+
+} // namespace glview
