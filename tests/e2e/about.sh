@@ -3,6 +3,9 @@
 # closed by its star; the conversation goes on beside it, and closing the conversation window
 # ends the program even while the About window is open.
 set -u
+# The window titles passed to the probe are Russian: Wine reads its arguments in the locale's
+# character set, which must therefore be UTF-8 whatever the caller's is.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 . "$(dirname "$0")/common.bash"
 cd "$work"
 

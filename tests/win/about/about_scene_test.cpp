@@ -157,6 +157,31 @@ TEST_F(AboutScene, TheFirstPaintBuildsFiveLeavesOnBlack) {
   ExpectLeavesOnBlack();
 }
 
+// Whether a popup menu came up during a right click on the view; a menu that does is closed.
+bool RightClickShowsAMenu(HWND view) {
+  static bool seen;
+  seen = false;
+  const UINT_PTR guard = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) {
+      seen = true;
+      EndMenu();
+    }
+  });
+  SendMessageW(view, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
+  SendMessageW(view, WM_RBUTTONUP, 0, MAKELPARAM(100, 100));
+  KillTimer(nullptr, guard);
+  return seen;
+}
+
+TEST_F(AboutScene, TheViewOffersNoPopupMenu) {
+  ShowAbout();
+  EXPECT_FALSE(RightClickShowsAMenu(View().Handle()));
+  // The same click on a view that offers one does show it.
+  View().SetPossibility({glview::pPopupMenu, glview::pMouseControl});
+  EXPECT_TRUE(RightClickShowsAMenu(View().Handle()));
+}
+
 TEST_F(AboutScene, ALeafWithoutANameIsDrawnAtOnceAndMakesNoObject) {
   ShowAbout();
   glview::TLeafRandom random(1);
