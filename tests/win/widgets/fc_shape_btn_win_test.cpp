@@ -43,7 +43,7 @@ protected:
   // Puts the real cursor at a client point of the button and tells it, as a mouse move does.
   void HoverAt(TfcShapeBtn* b, int x, int y) {
     const POINT p = ScreenPoint(b->Handle(), x, y);
-    SetCursorPos(p.x, p.y);
+    MoveCursor(p.x, p.y);
     PostMessageW(b->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     Pump();
   }
@@ -89,7 +89,7 @@ TEST_F(FcShapeBtnTest, RealClicksOnTheCornerFallThrough) {
   };
   ShowForm();
   auto clickScreen = [&](POINT p) {
-    SetCursorPos(p.x, p.y);
+    MoveCursor(p.x, p.y);
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;
     input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
@@ -112,7 +112,8 @@ TEST_F(FcShapeBtnTest, RealClicksOnTheCornerFallThrough) {
 TEST_F(FcShapeBtnTest, FaceOutlineAndCheckerboard) {
   TfcShapeBtn* b = MakeStar();
   ShowForm();
-  SetCursorPos(0, 0); // nowhere near
+  const POINT away = ScreenPoint(form->Handle(), 300, 150); // on the form, far from the star
+  MoveCursor(away.x, away.y);
   b->Invalidate();
   HWND w = b->Handle();
   EXPECT_EQ(b->KeyColor(), clRed);
@@ -151,7 +152,7 @@ TEST_F(FcShapeBtnTest, HoverDrawsTheBevelAndLeavingRemovesIt) {
   EXPECT_EQ(ScreenPixel(w, 43, 20), kViolet);
 
   const POINT away = ScreenPoint(form->Handle(), 300, 150);
-  SetCursorPos(away.x, away.y);
+  MoveCursor(away.x, away.y);
   PostMessageW(w, WM_MOUSELEAVE, 0, 0);
   Pump();
   EXPECT_FALSE(b->IsMouseOver());

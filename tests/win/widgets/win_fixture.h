@@ -74,6 +74,25 @@ protected:
     return c;
   }
 
+  // Moves the mouse pointer and waits until the system reports it there steadily: on a display
+  // the pointer's move arrives asynchronously, and a late report of the old position can move it
+  // back. Hover tests read GetCursorPos.
+  static void MoveCursor(int x, int y) {
+    int steady = 0;
+    for (int attempt = 0; attempt < 100 && steady < 3; ++attempt) {
+      POINT at;
+      GetCursorPos(&at);
+      if (at.x == x && at.y == y) {
+        ++steady;
+      } else {
+        steady = 0;
+        SetCursorPos(x, y);
+      }
+      Sleep(20);
+      Pump();
+    }
+  }
+
   static POINT ScreenPoint(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);
