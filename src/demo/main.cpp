@@ -1,0 +1,24 @@
+// The 3D view control's demo program: a window with one view that turns its scene and offers the
+// mouse control and the popup menu with every option.
+#include "demo/demo_form.h"
+#include "ui/application.h"
+#include "ui/error_text.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  ui::TApplication& application = ui::Application();
+  application.Initialize();
+  application.SetTitle("GLViewer Demo");
+  demo::TDemoForm* DemoForm = nullptr;
+  try {
+    application.CreateForm(DemoForm);
+  } catch (const std::exception& error) {
+    application.Seams().FatalErrorBox(ui::ErrorBoxText(error.what()));
+    application.DestroyComponents();
+    return 1;
+  }
+  application.Run();
+  application.DestroyComponents();
+  return 0;
+}
