@@ -4,6 +4,11 @@
 //   probe gone TITLE MS      exit 0 once no such window is left
 //   probe front TITLE        bring that window to the front (for typing with xdotool)
 //   probe text TITLE CLASS   print the text of its first child of that class, as UTF-8
+//   probe rect TITLE [CLASS [N]]
+//                            print "left top right bottom" on the screen of that window, or of
+//                            its N-th (from 0) descendant of that class, parents before their
+//                            children
+//   probe close TITLE        send it a close command, as its close box does
 #include <windows.h>
 
 #include <cstdio>
@@ -46,6 +51,23 @@ bool WaitFor(const wchar_t* title, bool present, DWORD timeoutMs) {
   return false;
 }
 
+struct Descendants {
+  const wchar_t* className;
+  int wanted;
+  HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<Descendants*>(lParam);
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 255);
+  if (_wcsicmp(name, search->className) == 0 && search->wanted-- == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -63,6 +85,23 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   if (command == L"front") {
     SetForegroundWindow(window);
+    return 0;
+  }
+  if (command == L"rect") {
+    if (argc > 3) {
+      Descendants search{argv[3], argc > 4 ? _wtoi(argv[4]) : 0, nullptr};
+      EnumChildWindows(window, MatchClass, reinterpret_cast<LPARAM>(&search));
+      if (!search.found)
+        return 1;
+      window = search.found;
+    }
+    RECT r;
+    GetWindowRect(window, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (command == L"close") {
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     return 0;
   }
   if (command == L"text" && argc > 3) {

@@ -1,0 +1,90 @@
+#!/bin/bash
+# The About window as a person uses it: opened from the keyboard and by the mouse, looked at,
+# closed by its star; the conversation goes on beside it, and closing the conversation window
+# ends the program even while the About window is open.
+set -u
+# The window titles passed to the probe are Russian: Wine reads its arguments in the locale's
+# character set, which must therefore be UTF-8 whatever the caller's is.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+. "$(dirname "$0")/common.bash"
+cd "$work"
+
+main="Тарвель (ver. 5.5.0.5)" # the About title holds "Тарвель" in quotes, so this is unique
+about="О программе"
+
+"$wine64" "$bin/Tarvel.exe" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null' EXIT
+probe wait "$main" 20000 || fail "the conversation window did not open"
+
+# Screen rectangle of a window, or of a descendant of a class: "left top right bottom".
+rect() { probe rect "$@" | tr -d '\r'; }
+click_middle() { # click_middle LEFT TOP RIGHT BOTTOM
+  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) click 1
+}
+
+# From the keyboard: Alt and the access letter of "&Справка ".
+probe front "$main"
+sleep 0.5
+key alt+Cyrillic_es
+probe wait "$about" 5000 || fail "Alt+С did not open the About window"
+probe rect "$about" >/dev/null || fail "no About window to measure"
+
+# The instruction text: 34 lines, from the greeting to the farewell.
+text="$(probe text "$about" EDIT; printf x)"
+text="${text%x}"
+[[ "$text" == "    Здравствуйте!"$'\r\n'* ]] || fail "unexpected start of the instructions: $text"
+[[ "$text" == *$'\r\n\r\n'"    Счастливо! Ирна и Вельт." ]] || fail "unexpected end: $text"
+lines=$(printf '%s' "$text" | grep -c $'\r$')
+[ "$lines" -eq 33 ] || fail "the instructions have $((lines + 1)) lines, not 34"
+
+# The captions pulse in the real program: the "Форум" caption changes colour within a second.
+read -r star_left star_top star_right star_bottom <<<"$(rect "$about" Button)"
+client_x=$((star_left - 601)) # the star stands at 601, 368 of the client area
+client_y=$((star_top - 368))
+caption="40x18+$((client_x + 12))+$((client_y + 422))"
+sleep 1
+import -window root "$shots/about.png"
+import -window root -crop "$caption" "$work/caption1.png"
+sleep 0.7
+import -window root -crop "$caption" "$work/caption2.png"
+changed=$(compare -metric AE "$work/caption1.png" "$work/caption2.png" null: 2>&1)
+[ "${changed%% *}" != 0 ] || fail "the \"Форум\" caption did not change colour"
+
+# The star closes it.
+click_middle "$star_left" "$star_top" "$star_right" "$star_bottom"
+probe gone "$about" 5000 || fail "a click on the star did not close the About window"
+
+# By the mouse: the toolbar's "Справка" button (the toolbar is the second self-drawn control
+# of the conversation window, after the dock strip that carries it).
+read -r bar_left bar_top bar_right bar_bottom <<<"$(rect "$main" Tarvel.CustomControl 1)"
+click_middle "$bar_left" "$bar_top" "$bar_right" "$bar_bottom"
+probe wait "$about" 5000 || fail "the toolbar's Справка button did not open the About window"
+sleep 0.5
+import -window root "$shots/about-reopened.png" # the star stays pressed after its first close
+
+# The conversation goes on while the About window is open.
+probe front "$main"
+sleep 0.5
+type_text "Вопрос"
+key Return
+sleep 0.5
+text="$(probe text "$main" EDIT; printf x)"
+answered=$'^Вопрос\r\n[0-9AB]{8} - [^\r\n]+\\.\r\nx$'
+[[ "$text" =~ $answered ]] || fail "unexpected conversation beside the About window: $text"
+probe wait "$about" 100 || fail "the About window went away while the user typed"
+import -window root "$shots/about-conversation.png"
+
+# Closing the conversation window ends the program, the About window open or not.
+probe front "$main"
+sleep 0.3
+key alt+F4
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end when its main window closed"
+wait "$pid" || fail "the program exited with status $?"
+[ -f Your.txt ] || fail "no Your.txt after the conversation"
+log="$(iconv -f CP1251 -t UTF-8 Your.txt; printf x)"
+record=$'^[^\r\n]+\r\nВопрос\r\n[0-9AB]{8} - [^\r\n]+\\.\r\n\r\nx$'
+[[ "$log" =~ $record ]] || fail "unexpected log: $log"
+echo "about: opened by Alt+С and by the toolbar, pulsing, closed by the star; the conversation" \
+  "went on beside it and ended with the main window"
