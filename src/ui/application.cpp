@@ -140,14 +140,23 @@ void TApplication::ShowException(const std::string& message) {
     seams_.ErrorBox(owner, ErrorBoxText(message), title_);
 }
 
+// Ids of freed items are given out again, so that menus rebuilt at every click never run past
+// the 16 bits a WM_COMMAND carries.
 unsigned TApplication::RegisterCommand(TMenuItem* item) {
-  const unsigned id = nextCommand_++;
+  unsigned id;
+  if (!freeCommands_.empty()) {
+    id = *freeCommands_.begin();
+    freeCommands_.erase(freeCommands_.begin());
+  } else {
+    id = nextCommand_++;
+  }
   commands_[id] = item;
   return id;
 }
 
 void TApplication::UnregisterCommand(unsigned id) {
-  commands_.erase(id);
+  if (commands_.erase(id) > 0)
+    freeCommands_.insert(id);
 }
 
 bool TApplication::DispatchCommand(unsigned id) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,7 @@ private:
   TSeams seams_;
   unsigned nextCommand_ = 100;
   std::map<unsigned, TMenuItem*> commands_;
+  std::set<unsigned> freeCommands_;
   std::vector<std::pair<TForm*, TMenuItem*>> menus_;
   std::vector<TComponent*> released_;
 };

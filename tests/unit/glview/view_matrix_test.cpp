@@ -8,6 +8,10 @@
 namespace glview {
 namespace {
 
+constexpr TVector3 ZAxisForTest() {
+  return {0.0f, 0.0f, 1.0f};
+}
+
 class TSwitchableContext final : public TGLContextProbe {
 public:
   bool IsContextCurrent() const override { return Current; }
@@ -239,6 +243,21 @@ TEST(BuildStep, RaisesTheMotionToTheSpeedAndInvertsForNegativeSpeeds) {
 
   motion.Scale(0, 1, 1);
   EXPECT_THROW(BuildStep(step, motion, -2), ui::Exception);
+}
+
+// Beyond a thousand steps the power is taken by squaring: the same matrix as one multiplication
+// per step (within float rounding), and a speed typed as 2000000000 does not freeze the program.
+TEST(BuildStep, LargeSpeedsGiveThePowerBySquaring) {
+  TSwitchableContext context;
+  TViewMatrix motion(kProjectionMode, context), step(kProjectionMode, context);
+  motion.Rotate(ZAxisForTest(), 1);
+  BuildStep(step, motion, 1500);
+  TViewMatrix expected(kProjectionMode, context);
+  for (int i = 0; i < 1500; ++i)
+    expected.Multiply(motion.Values());
+  ExpectNear(step.Values(), expected.Values(), 1e-3f);
+  BuildStep(step, motion, 2000000000); // finishes; the float matrix itself means little then
+  BuildStep(step, motion, -2147483647 - 1);
 }
 
 } // namespace

@@ -158,21 +158,23 @@ TEST_F(AboutScene, TheFirstPaintBuildsFiveLeavesOnBlack) {
 }
 
 // Whether a popup menu came up during a right click on the view; a menu that does is closed.
-bool menuSeen = false;
-void CALLBACK CloseShownMenu(HWND, UINT, UINT_PTR, DWORD) {
+bool popupSeen = false;
+
+void CALLBACK CloseShownPopup(HWND, UINT, UINT_PTR, DWORD) {
   HWND menu = FindWindowW(L"#32768", nullptr);
   if (menu && IsWindowVisible(menu)) {
-    menuSeen = true;
+    popupSeen = true;
     EndMenu();
   }
 }
+
 bool RightClickShowsAMenu(HWND view) {
-  menuSeen = false;
-  const UINT_PTR guard = SetTimer(nullptr, 0, 50, CloseShownMenu);
+  popupSeen = false;
+  const UINT_PTR guard = SetTimer(nullptr, 0, 50, CloseShownPopup);
   SendMessageW(view, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
   SendMessageW(view, WM_RBUTTONUP, 0, MAKELPARAM(100, 100));
   KillTimer(nullptr, guard);
-  return menuSeen;
+  return popupSeen;
 }
 
 TEST_F(AboutScene, TheViewOffersNoPopupMenu) {
