@@ -44,7 +44,13 @@ SIZE TLabel::TextSize() {
   const std::wstring text = ToWide(text_.empty() ? std::string(" ") : text_);
   DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect,
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
-  return {rect.right - rect.left, rect.bottom - rect.top};
+  // An italic last letter leans past its advance width; without room for it the label would
+  // clip it ("example/" loses half its slash).
+  int overhang = 0;
+  ABC last{};
+  if (GetCharABCWidthsW(dc.get(), text.back(), text.back(), &last) && last.abcC < 0)
+    overhang = -last.abcC;
+  return {rect.right - rect.left + overhang, rect.bottom - rect.top};
 }
 
 void TLabel::AdjustSize() {

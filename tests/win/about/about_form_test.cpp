@@ -74,6 +74,9 @@ SIZE CaptionExtent(const std::string& caption, bool underline) {
   RECT r{0, 0, 0, 0};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  ABC last{}; // room for an italic last letter's lean past its advance
+  if (GetCharABCWidthsW(dc, text.back(), text.back(), &last) && last.abcC < 0)
+    r.right -= last.abcC;
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   DeleteObject(handle);
