@@ -1,7 +1,7 @@
 // The conversation window, driven in-process the way keys and commands reach it, and read back
 // from the real EDIT control.
-#include "app/form1.h"
-#include "log_scratch_directory.h"
+#include "conversation_fixture.h"
+#include "crlf_lines.h"
 #include "oracle/answer_phrase.h"
 #include "ui/application.h"
 #include "ui/win_text.h"
@@ -14,59 +14,15 @@
 namespace app {
 namespace {
 
+using testing_support::SplitLines;
 using ui::Application;
 
-struct ErrorBoxCall {
-  std::string text, caption;
-};
-
-class Form1Test : public ::testing::Test {
+class Form1Test : public test::ConversationTest {
 protected:
   void SetUp() override {
-    saved_ = Application().Seams();
-    Application().Seams().ErrorBox = [this](HWND, const std::string& text,
-                                            const std::string& caption) {
-      errors_.push_back({text, caption});
-    };
-    Application().SetTitle("Тарвель (ver. 5.5.0.5)");
-    Application().ResetTerminated();
-    form_ = new TForm1(&Application());
-    Application().SetMainForm(form_);
-    form_->AfterConstruction();
-    // Restored and wide: an answer line fits on one displayed line, as in the maximised window.
-    form_->SetWindowState(ui::TWindowState::wsNormal);
-    form_->SetBounds(0, 0, 1260, 600);
-    form_->Show();
-    Application().ProcessMessages();
+    ConversationTest::SetUp();
+    Create();
     memo_ = form_->Memo1->Handle();
-  }
-
-  void TearDown() override {
-    Application().SetMainForm(nullptr);
-    delete form_;
-    Application().ProcessMessages(); // takes the WM_QUIT a closing main form posted
-    Application().ResetTerminated();
-    Application().Seams() = saved_;
-  }
-
-  // What a key press delivers to the focused EDIT: key down, the character TranslateMessage
-  // makes of it, key up. Modifier keys are held through the keyboard state.
-  void PressEnter(bool shift = false, bool ctrl = false, bool keypad = false) {
-    BYTE state[256];
-    GetKeyboardState(state);
-    BYTE held[256];
-    memcpy(held, state, sizeof held);
-    held[VK_SHIFT] = shift ? 0x80 : 0;
-    held[VK_CONTROL] = ctrl ? 0x80 : 0;
-    SetKeyboardState(held);
-    const LPARAM flags = 1 | (0x1C << 16) | (keypad ? (1 << 24) : 0);
-    // As the message loop delivers it: TranslateMessage queues the character before the key
-    // down is dispatched.
-    PostMessageW(memo_, WM_CHAR, ctrl ? L'\n' : L'\r', flags);
-    SendMessageW(memo_, WM_KEYDOWN, VK_RETURN, flags);
-    Application().ProcessMessages();
-    SendMessageW(memo_, WM_KEYUP, VK_RETURN, flags | (3u << 30));
-    SetKeyboardState(state);
   }
 
   void Type(const std::wstring& text) {
@@ -94,20 +50,6 @@ protected:
     EXPECT_EQ(line, oracle::AnswerLine(code));
   }
 
-  static std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
-      lines.push_back(text.substr(start, at - start));
-    lines.push_back(text.substr(start));
-    return lines;
-  }
-
-  // The window writes "Your.txt" and "untitled.ini" into the current directory.
-  testing_support::TScratchDirectory scratch_;
-  ui::TSeams saved_;
-  std::vector<ErrorBoxCall> errors_;
-  TForm1* form_ = nullptr;
   HWND memo_ = nullptr;
   int closes_ = 0;
   std::string textAtClose_;
@@ -131,7 +73,7 @@ TEST(Form1Description, OpensMaximisedOverItsRestoredBounds) {
 }
 
 TEST_F(Form1Test, WindowIsBuiltAsDescribed) {
-  EXPECT_EQ(ui::WindowText(form_->Handle()), "Тарвель (ver. 5.5.0.5)");
+  EXPECT_EQ(ui::WindowText(form_->Handle()), test::kTitle);
   EXPECT_EQ(GetFocus(), memo_);
   EXPECT_EQ(Text(), "");
   EXPECT_EQ(form_->CountAfterAnswer, 0);
@@ -166,7 +108,7 @@ TEST_F(Form1Test, EnterInTheEmptyAreaAnswersOnceAndEndsTheConversation) {
   PressEnter();
   EXPECT_EQ(closes_, 1);
   EXPECT_TRUE(Application().Terminated());
-  const std::vector<std::string> lines = Lines(textAtClose_);
+  const std::vector<std::string> lines = SplitLines(textAtClose_);
   ASSERT_EQ(lines.size(), 2u); // the answer line and the empty line after its CR LF
   ExpectAnswerLine(lines[0]);
   EXPECT_EQ(lines[1], "");
@@ -178,7 +120,7 @@ TEST_F(Form1Test, AThoughtIsAnsweredAndASecondEnterEndsTheConversation) {
   PressEnter();
   EXPECT_EQ(closes_, 0);
   EXPECT_FALSE(Application().Terminated());
-  std::vector<std::string> lines = Lines(Text());
+  std::vector<std::string> lines = SplitLines(Text());
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], "Мысль");
   ExpectAnswerLine(lines[1]);
@@ -189,7 +131,7 @@ TEST_F(Form1Test, AThoughtIsAnsweredAndASecondEnterEndsTheConversation) {
   PressEnter();
   EXPECT_EQ(closes_, 1);
   EXPECT_TRUE(Application().Terminated());
-  lines = Lines(textAtClose_);
+  lines = SplitLines(textAtClose_);
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0], "Мысль");
   ExpectAnswerLine(lines[1]);
@@ -209,7 +151,7 @@ TEST_F(Form1Test, ShiftCtrlAndKeypadEnterAnswerLikeEnterAndOtherKeysOnlyEdit) {
   SendMessageW(memo_, WM_CHAR, L'd', 1);
   SendMessageW(memo_, WM_KEYDOWN, VK_TAB, 1);
   EXPECT_EQ(closes_, 0);
-  const std::vector<std::string> lines = Lines(Text());
+  const std::vector<std::string> lines = SplitLines(Text());
   ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[0], "a");
   ExpectAnswerLine(lines[1]);
@@ -235,7 +177,7 @@ TEST_F(Form1Test, TheAnswerGoesToTheEndWhereverTheCaretWas) {
   Type(L"def");
   form_->Memo1->SetSelStart(1);
   PressEnter();
-  const std::vector<std::string> lines = Lines(Text());
+  const std::vector<std::string> lines = SplitLines(Text());
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0], "abc"); // the earlier text got no line break
   EXPECT_EQ(lines[2], "def");
@@ -255,7 +197,7 @@ TEST_F(Form1Test, AWrappedAnswerLineIsAnsweredAgainInsteadOfEnding) {
   PressEnter();
   EXPECT_EQ(closes_, 0);
   // The second answer went onto the empty line, and the key's own line break followed it.
-  const std::vector<std::string> lines = Lines(Text());
+  const std::vector<std::string> lines = SplitLines(Text());
   ASSERT_EQ(lines.size(), 5u);
   ExpectAnswerLine(lines[2]);
   EXPECT_EQ(lines[3], "");
@@ -295,7 +237,7 @@ TEST_F(Form1Test, TheAreaHasNoLengthLimit) {
   SendMessageW(memo_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(big.c_str()));
   Type(L"!");
   PressEnter();
-  const std::vector<std::string> lines = Lines(Text());
+  const std::vector<std::string> lines = SplitLines(Text());
   ASSERT_EQ(lines.size(), 1003u);
   EXPECT_EQ(lines[999], "Строка разговора номер 999, довольно длинная мысль.");
   EXPECT_EQ(lines[1000], "!");
@@ -320,11 +262,11 @@ TEST_F(Form1Test, AFailingCloseIsReportedAndTheConversationGoesOn) {
   EXPECT_FALSE(Application().Terminated());
   ASSERT_EQ(errors_.size(), 1u);
   EXPECT_EQ(errors_[0].text, "File access denied.");
-  EXPECT_EQ(errors_[0].caption, "Тарвель (ver. 5.5.0.5)");
+  EXPECT_EQ(errors_[0].caption, test::kTitle);
   EXPECT_TRUE(IsWindowVisible(form_->Handle()));
   EXPECT_EQ(form_->CountAfterAnswer, 1);
-  EXPECT_EQ(Lines(Text()).size(), 2u); // the answer stays; the failed key added no line break
-  PressEnter();                        // the next Enter without typing tries to end again
+  EXPECT_EQ(SplitLines(Text()).size(), 2u); // the answer stays; the failed key added no line break
+  PressEnter();                             // the next Enter without typing tries to end again
   EXPECT_EQ(errors_.size(), 2u);
   EXPECT_EQ(form_->CountAfterAnswer, 2);
 }

@@ -1,85 +1,36 @@
 // The conversation window's log and layout file, in a fresh current directory: what a close, an
 // Enter that ends the conversation and the end of a session leave in "Your.txt", and what the
 // toolbar leaves in and takes from ".\untitled.ini" as the window is created.
-#include "app/form1.h"
 #include "app/log_file.h"
-#include "ui/application.h"
+#include "ui/win_text.h"
 
-#include "log_scratch_directory.h"
+#include "../toolbar/designed_layout.h"
+#include "conversation_fixture.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace app {
 namespace {
 
+using test::kTitle;
 using testing_support::FileBytes;
-using testing_support::TScratchDirectory;
 using testing_support::WriteFileBytes;
+using toolbar::test::kDesignedSection;
 using ui::Application;
 
 const wchar_t kLog[] = L"Your.txt";
 const wchar_t kIni[] = L"untitled.ini";
-const std::string kTitle = "Тарвель (ver. 5.5.0.5)";
 const SYSTEMTIME kClosingTime{2024, 3, 2, 5, 13, 4, 5, 250}; // Tuesday 5 March 2024, 13:04:05
 
-const std::string kDesignedSection = "[AdvToolBarCustomizer1Org]\r\n"
-                                     "ATBCaption=\r\n"
-                                     "GlyphPosition=0\r\n"
-                                     "LargeIcon=0\r\n"
-                                     "ToolBarItemCount=1\r\n"
-                                     "Name0=\r\n"
-                                     "Name0.ClassName=-1\r\n";
-
-struct ErrorBoxCall {
-  std::string text, caption;
-};
-
-class LogFormTest : public ::testing::Test {
+class LogFormTest : public test::ConversationTest {
 protected:
   void SetUp() override {
-    saved_ = Application().Seams();
-    Application().Seams().ErrorBox = [this](HWND, const std::string& text,
-                                            const std::string& caption) {
-      errors_.push_back({text, caption});
-    };
+    ConversationTest::SetUp();
     Application().Seams().LocalTime = [] { return kClosingTime; };
-    Application().SetTitle(kTitle);
-    Application().ResetTerminated();
-  }
-
-  void TearDown() override {
-    Application().SetMainForm(nullptr);
-    form_.reset();
-    Application().ProcessMessages(); // takes the WM_QUIT a closing main form posted
-    Application().ResetTerminated();
-    Application().Seams() = saved_;
-  }
-
-  // Creates the conversation window as start-up does, after the test has laid out the folder.
-  void Create() {
-    form_ = std::make_unique<TForm1>(&Application());
-    Application().SetMainForm(form_.get());
-    form_->AfterConstruction();
-    form_->SetWindowState(ui::TWindowState::wsNormal);
-    form_->SetBounds(0, 0, 1260, 600);
-    form_->Show();
-    Application().ProcessMessages();
   }
 
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageW(form_->Handle(), message, wParam, lParam);
-  }
-
-  // A key press as the message loop delivers it (the character is queued before the key down).
-  void PressEnter() {
-    HWND memo = form_->Memo1->Handle();
-    PostMessageW(memo, WM_CHAR, L'\r', 1 | (0x1C << 16));
-    SendMessageW(memo, WM_KEYDOWN, VK_RETURN, 1 | (0x1C << 16));
-    Application().ProcessMessages();
   }
 
   static std::string Record(const std::string& conversation) {
@@ -87,11 +38,6 @@ protected:
     const TLocalDateTime when{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, 0};
     return LogDateTimeText(when, UserRegionalSettings()) + "\r\n" + conversation + "\r\n";
   }
-
-  TScratchDirectory directory_;
-  ui::TSeams saved_;
-  std::vector<ErrorBoxCall> errors_;
-  std::unique_ptr<TForm1> form_;
 };
 
 TEST_F(LogFormTest, EveryCloseCommandAppendsOneWholeRecord) {
@@ -223,7 +169,7 @@ TEST_F(LogFormTest, AnUnwritableLayoutFileStopsTheWindowBeingCreated) {
   } catch (const toolbar::EIniFileError& error) {
     EXPECT_EQ(error.Message(), "Unable to write to .\\untitled.ini");
   }
-  EXPECT_EQ(FindWindowW(nullptr, L"Тарвель (ver. 5.5.0.5)"), nullptr);
+  EXPECT_EQ(FindWindowW(nullptr, ui::ToWide(kTitle).c_str()), nullptr);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // file stops start-up with the fatal box and exit code 1.
 #include "app/log_file.h"
 
+#include "../toolbar/designed_layout.h"
 #include "log_scratch_directory.h"
 #include "log_test_clock.h"
 
@@ -181,13 +182,7 @@ TEST_F(LogProcessTest, AWholeConversationEndsInTheLogAndTheLayoutFile) {
   EXPECT_EQ(rest.substr(8, 3), " - ");
   EXPECT_EQ(rest.substr(a1 + 2 + 8, 3), " - ");
 
-  EXPECT_EQ(FileBytes(L"untitled.ini"), "[AdvToolBarCustomizer1Org]\r\n"
-                                        "ATBCaption=\r\n"
-                                        "GlyphPosition=0\r\n"
-                                        "LargeIcon=0\r\n"
-                                        "ToolBarItemCount=1\r\n"
-                                        "Name0=\r\n"
-                                        "Name0.ClassName=-1\r\n");
+  EXPECT_EQ(FileBytes(L"untitled.ini"), toolbar::test::kDesignedSection);
 }
 
 TEST_F(LogProcessTest, LoggingOffWritesTheRecordOnce) {

@@ -1,6 +1,9 @@
 #include "toolbar/ini_profile_store_win.h"
 #include "toolbar/toolbar_customizer.h"
 
+#include "../app/log_scratch_directory.h"
+#include "designed_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,50 +11,17 @@
 namespace toolbar {
 namespace {
 
+using test::kDesignedSection;
+
 const wchar_t kIni[] = L"untitled.ini";
 
 // A fresh current directory for each test, so ".\untitled.ini" is the test's own.
 class IniLayoutTest : public ::testing::Test {
 protected:
-  IniLayoutTest() {
-    wchar_t buffer[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, buffer);
-    previous_ = buffer;
-    GetTempPathW(MAX_PATH, buffer);
-    static int serial = 0;
-    path_ = std::wstring(buffer) + L"tarvel-ini-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++serial);
-    CreateDirectoryW(path_.c_str(), nullptr);
-    SetCurrentDirectoryW(path_.c_str());
-    UseConversationWindowSettings(customizer);
-  }
-  ~IniLayoutTest() override {
-    SetCurrentDirectoryW(previous_.c_str());
-    DeleteFileW((path_ + L"\\" + kIni).c_str());
-    RemoveDirectoryW((path_ + L"\\" + kIni).c_str());
-    RemoveDirectoryW(path_.c_str());
-  }
+  IniLayoutTest() { UseConversationWindowSettings(customizer); }
 
-  static std::string IniBytes() {
-    HANDLE file = CreateFileW(kIni, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-      return "<missing>";
-    std::string bytes(65536, '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-  }
-
-  static void WriteIni(const std::string& bytes) {
-    HANDLE file =
-        CreateFileW(kIni, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-  }
+  static std::string IniBytes() { return testing_support::FileBytes(kIni); }
+  static void WriteIni(const std::string& bytes) { testing_support::WriteFileBytes(kIni, bytes); }
 
   // The conversation window's toolbar: one unnamed menu button.
   static TToolBarModel Designed() {
@@ -63,21 +33,10 @@ protected:
     return toolbar;
   }
 
+  testing_support::TScratchDirectory directory_;
   TIniProfileStore store{".\\untitled.ini"};
   TToolBarCustomizer customizer{store};
-
-private:
-  std::wstring previous_;
-  std::wstring path_;
 };
-
-const std::string kDesignedSection = "[AdvToolBarCustomizer1Org]\r\n"
-                                     "ATBCaption=\r\n"
-                                     "GlyphPosition=0\r\n"
-                                     "LargeIcon=0\r\n"
-                                     "ToolBarItemCount=1\r\n"
-                                     "Name0=\r\n"
-                                     "Name0.ClassName=-1\r\n";
 
 TEST_F(IniLayoutTest, EveryStartWritesTheSameSixLinesInPlace) {
   TToolBarModel toolbar = Designed();
