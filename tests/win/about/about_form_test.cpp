@@ -2,6 +2,8 @@
 // links under the mouse and when clicked; the colour pulse of the captions.
 #include "about_fixture.h"
 
+#include "../app/crlf_lines.h"
+
 #include "glview/scale_color.h"
 #include "ui/win_text.h"
 
@@ -9,53 +11,6 @@
 
 namespace about::test {
 namespace {
-
-// The instruction text, line by line, blanks included.
-const char* const kExpectedLines[34] = {
-    "    Здравствуйте!",
-    "    Программа ",
-    "предназначена для ",
-    "Тарвель.",
-    "    С помощью этой ",
-    "программы вы сможете ",
-    "поговорить со своим ",
-    "ангелом-хранителем, ",
-    "душами умерших и ",
-    "живущих людей, со своей ",
-    "душой (подсознанием), с ",
-    "духами высокой иерархии.",
-    "    Перед началом разговора ",
-    "важно настроиться на ",
-    "контакт. От ваших ",
-    "способностей зависит, ",
-    "сможете ли вы выйти на  ",
-    "контакт с желаемым ",
-    "духом, понимать ",
-    "собеседника.",
-    "    Написав свою мысль, ",
-    "сосредоточьтесь на ней, ",
-    "нажмите клавишу Enter. ",
-    "Ответ придет в виде ",
-    "числа с расшифрованным ",
-    "смыслом.",
-    "    Весь разговор ",
-    "записывается в файл ",
-    "Your.txt, автоматически ",
-    "создающийся в том же ",
-    "каталоге, откуда ",
-    "запущена программа.",
-    "",
-    "    Счастливо! Ирна и Вельт.",
-};
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
-    lines.push_back(text.substr(start, at - start));
-  lines.push_back(text.substr(start));
-  return lines;
-}
 
 // The extent of a caption in Georgia, 16 pixels, italic, Russian set: what automatic sizing
 // must give a label, measured here without the label's own code.
@@ -267,10 +222,15 @@ TEST_F(AboutWindow, InstructionTextIsThirtyFourLinesReadOnlyAndScrolls) {
   ShowAbout();
   HWND memo = about->Memo1->Handle();
   // The control's own text, line by line.
-  const std::vector<std::string> lines = SplitLines(ui::WindowText(memo));
+  const std::vector<std::string> lines = testing_support::SplitLines(ui::WindowText(memo));
   ASSERT_EQ(lines.size(), 34u);
   for (int i = 0; i < 34; ++i)
-    EXPECT_EQ(lines[i], kExpectedLines[i]) << "line " << i + 1;
+    EXPECT_EQ(lines[i], kInstructionLines[i]) << "line " << i + 1;
+  // The table itself, checked where a slip is easiest: its ends, the doubled blank, the gap.
+  EXPECT_EQ(lines[0], "    Здравствуйте!");
+  EXPECT_EQ(lines[16], "сможете ли вы выйти на  ");
+  EXPECT_EQ(lines[32], "");
+  EXPECT_EQ(lines[33], "    Счастливо! Ирна и Вельт.");
 
   const LONG style = GetWindowLongW(memo, GWL_STYLE);
   EXPECT_TRUE(style & ES_MULTILINE);
