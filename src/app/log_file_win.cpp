@@ -1,10 +1,10 @@
 #include "app/log_file.h"
 
 #include "ui/application.h"
-#include "ui/cp1251.h"
+#include "ui/handles.h"
+#include "ui/win_text.h"
 
 #include <algorithm>
-#include <utility>
 
 #include <windows.h>
 
@@ -18,29 +18,12 @@ std::string LocaleText(LCTYPE item) {
   const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, item, buffer, 256);
   if (length <= 1)
     return {};
-  return ui::Utf16ToCp1251(std::u16string(buffer, buffer + length - 1));
+  return ui::FromWide(std::wstring(buffer, length - 1));
 }
 
 bool LocaleFlag(LCTYPE item) {
   return LocaleText(item) == "1";
 }
-
-// The one handle of an open log file; closed on every way out of an append.
-class TOpenFile {
-public:
-  explicit TOpenFile(HANDLE handle) : handle_(handle) {}
-  TOpenFile(const TOpenFile&) = delete;
-  TOpenFile& operator=(const TOpenFile&) = delete;
-  ~TOpenFile() {
-    if (handle_ != INVALID_HANDLE_VALUE)
-      CloseHandle(handle_);
-  }
-  HANDLE get() const { return handle_; }
-  HANDLE release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
-
-private:
-  HANDLE handle_;
-};
 
 // 0 when every byte went to the file, else the system's error code.
 DWORD WriteAll(HANDLE file, const std::string& bytes) {
@@ -104,9 +87,9 @@ TLocalDateTime LocalNow() {
 void AppendToLogFile(const std::wstring& fileName, const std::string& bytes) {
   // OPEN_ALWAYS: an existing log is opened as it is and never started anew; only a missing one
   // is created. Without FILE_SHARE_WRITE nobody can write between our length check and write.
-  TOpenFile file(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE)
+  ui::UniqueFile file(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file)
     throw LogFileError(GetLastError());
 
   LARGE_INTEGER former{};
@@ -126,9 +109,9 @@ void AppendToLogFile(const std::wstring& fileName, const std::string& bytes) {
   if (!CloseHandle(file.release())) {
     error = GetLastError();
     // The handle is gone either way; reopen to take the record back out.
-    TOpenFile again(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (again.get() != INVALID_HANDLE_VALUE)
+    ui::UniqueFile again(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (again)
       CutBack(again.get(), former);
     throw LogFileError(error);
   }
