@@ -104,17 +104,13 @@ void TfcCustomBitBtn::SelectionChanged() {
 }
 
 void TfcCustomBitBtn::SetGroupIndex(int v) {
-  if (v == FGroupIndex)
-    return;
-  FGroupIndex = v;
-  BroadcastGroup();
+  if (SetIfChanged(FGroupIndex, v))
+    BroadcastGroup();
 }
 
 void TfcCustomBitBtn::SetAllowAllUp(bool v) {
-  if (v == FAllowAllUp)
-    return;
-  FAllowAllUp = v;
-  BroadcastGroup();
+  if (SetIfChanged(FAllowAllUp, v))
+    BroadcastGroup();
 }
 
 void TfcCustomBitBtn::BroadcastGroup() {

@@ -29,17 +29,13 @@ void TfcCustomLabel::SetText(const std::string& text) {
 }
 
 void TfcCustomLabel::SetAutoSize(bool v) {
-  if (v == FAutoSize)
-    return;
-  FAutoSize = v;
-  AdjustBounds();
+  if (SetIfChanged(FAutoSize, v))
+    AdjustBounds();
 }
 
 void TfcCustomLabel::SetTransparent(bool v) {
-  if (v == FTransparent)
-    return;
-  FTransparent = v;
-  Invalidate();
+  if (SetIfChanged(FTransparent, v))
+    Invalidate();
 }
 
 void TfcCustomLabel::FontChanged() {
