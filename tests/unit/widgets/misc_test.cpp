@@ -1,3 +1,4 @@
+#include "about_options.h"
 #include "widgets/accel_text.h"
 #include "widgets/caption_layout.h"
 #include "widgets/mask_region.h"
@@ -32,9 +33,7 @@ TEST(CaptionLayout, AboutStarButton) {
   in.HasCaption = true;
   in.Alignment = TAlignment::taCenter;
   in.Layout = TButtonLayout::blGlyphTop;
-  in.Offsets.GlyphY = 6;
-  in.Offsets.TextX = 1;
-  in.Offsets.TextY = 2;
+  in.Offsets = test::AboutStarOffsets();
   // Anchor (44, 44), spacing -3: top 44 - (23 - 2) div 2 - 3 = 31, left 44 - 30 = 14.
   TfcCaptionPlacement p = LayoutCaption(in);
   EXPECT_EQ(p.Caption, Bounds(15, 33, 60, 23));
