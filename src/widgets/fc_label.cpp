@@ -1,6 +1,6 @@
 #include "widgets/fc_label.h"
 
-#include "widgets/accel_text.h"
+#include "ui/accel_text.h"
 #include "widgets/fc_text_dc_canvas.h"
 
 #include "ui/handles.h"
@@ -62,7 +62,7 @@ void TfcCustomLabel::AdjustBounds() {
 
 bool TfcCustomLabel::DialogChar(char character) {
   if (!FFocusControl || !FTextOptions.Options().Contains(TfcTextOption::toShowAccel) ||
-      !IsAccelerator(character, FCaption) || !FFocusControl->Enabled() ||
+      !ui::IsAccelerator(character, FCaption) || !FFocusControl->Enabled() ||
       !FFocusControl->Visible() || !FFocusControl->HandleAllocated() ||
       !IsWindowVisible(FFocusControl->Handle()))
     return false;

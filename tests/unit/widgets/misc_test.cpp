@@ -1,5 +1,4 @@
 #include "about_options.h"
-#include "widgets/accel_text.h"
 #include "widgets/caption_layout.h"
 #include "widgets/mask_region.h"
 #include "test_print.h"
@@ -8,23 +7,6 @@
 
 namespace widgets {
 namespace {
-
-TEST(AcceleratorText, ShownTextAndAccelerator) {
-  EXPECT_EQ(StripAccelerators("&Закрыть"), "Закрыть");
-  EXPECT_EQ(StripAccelerators("Tom && Jerry"), "Tom & Jerry");
-  EXPECT_EQ(StripAccelerators("a&&&b&"), "a&b");
-  EXPECT_EQ(StripAccelerators("plain"), "plain");
-  EXPECT_EQ(AcceleratorOf("&Закрыть"), 'З');
-  EXPECT_EQ(AcceleratorOf("Tom && &Jerry"), 'J');
-  EXPECT_EQ(AcceleratorOf("Tom && Jerry"), '\0');
-  EXPECT_EQ(AcceleratorOf("end&"), '\0');
-  EXPECT_TRUE(IsAccelerator('з', "&Закрыть"));
-  EXPECT_TRUE(IsAccelerator('З', "&Закрыть"));
-  EXPECT_TRUE(IsAccelerator('J', "Tom && &jerry"));
-  EXPECT_TRUE(IsAccelerator('ё', "&Ёлка"));
-  EXPECT_FALSE(IsAccelerator('a', "&Закрыть"));
-  EXPECT_FALSE(IsAccelerator('&', "a && b"));
-}
 
 TEST(CaptionLayout, AboutStarButton) {
   TfcCaptionLayoutInput in;
