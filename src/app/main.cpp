@@ -3,7 +3,6 @@
 #include "about/about_form.h"
 #include "app/form1.h"
 #include "ui/application.h"
-#include "ui/error_text.h"
 
 #include <windows.h>
 
@@ -11,19 +10,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ui::TApplication& application = ui::Application();
   application.Initialize();
   application.SetTitle("Тарвель (ver. 5.5.0.5)");
-  app::TForm1* Form1 = nullptr;
-  about::TAboutFrm* AboutFrm = nullptr;
-  try {
+  return application.Execute([&application] {
+    app::TForm1* Form1 = nullptr;
+    about::TAboutFrm* AboutFrm = nullptr;
     application.CreateForm(Form1);
     application.CreateForm(AboutFrm); // hidden; its colour pulse runs from now on
     Form1->HelpForm = AboutFrm;
-  } catch (const std::exception& error) {
-    // A start-up that cannot build its main window stops before showing anything.
-    application.Seams().FatalErrorBox(ui::ErrorBoxText(error.what()));
-    application.DestroyComponents();
-    return 1;
-  }
-  application.Run();
-  application.DestroyComponents();
-  return 0;
+  });
 }

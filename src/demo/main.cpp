@@ -2,7 +2,6 @@
 // mouse control and the popup menu with every option.
 #include "demo/demo_form.h"
 #include "ui/application.h"
-#include "ui/error_text.h"
 
 #include <windows.h>
 
@@ -10,15 +9,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ui::TApplication& application = ui::Application();
   application.Initialize();
   application.SetTitle("GLViewer Demo");
-  demo::TDemoForm* DemoForm = nullptr;
-  try {
+  return application.Execute([&application] {
+    demo::TDemoForm* DemoForm = nullptr;
     application.CreateForm(DemoForm);
-  } catch (const std::exception& error) {
-    application.Seams().FatalErrorBox(ui::ErrorBoxText(error.what()));
-    application.DestroyComponents();
-    return 1;
-  }
-  application.Run();
-  application.DestroyComponents();
-  return 0;
+  });
 }

@@ -48,6 +48,20 @@ void TApplication::Run() {
   RunModalLoop([] { return false; });
 }
 
+int TApplication::Execute(const std::function<void()>& createForms) {
+  try {
+    createForms();
+  } catch (const std::exception& error) {
+    if (seams_.FatalErrorBox)
+      seams_.FatalErrorBox(ErrorBoxText(error.what()));
+    DestroyComponents();
+    return 1;
+  }
+  Run();
+  DestroyComponents();
+  return 0;
+}
+
 void TApplication::Terminate() {
   if (!terminated_) {
     terminated_ = true;

@@ -43,6 +43,10 @@ public:
 
   // Shows the main form and runs the message loop until it has closed.
   void Run();
+  // A whole program: creates its forms, runs the loop, frees every form, and returns the exit
+  // code. A start-up that throws stops before anything is shown: the fatal box ("Application
+  // Error") names the error and the code is 1.
+  int Execute(const std::function<void()>& createForms);
   void Terminate();
   bool Terminated() const { return terminated_; }
   // Lets a test run the loop again after a main form it made has ended it.

@@ -5,6 +5,17 @@
 #include <cwchar>
 
 namespace ui {
+namespace {
+
+// Stores a property's new value; true when it differed, so the caller reacts to changes only.
+template <typename T> bool StoreChange(T& field, const T& value) {
+  if (field == value)
+    return false;
+  field = value;
+  return true;
+}
+
+} // namespace
 
 TColor ColorToRGB(TColor color) {
   return ColorToRGB(color, [](int index) { return static_cast<TColor>(GetSysColor(index)); });
@@ -38,42 +49,29 @@ void TFont::Changed() {
 }
 
 void TFont::SetName(const std::string& name) {
-  if (name != name_) {
-    name_ = name;
+  if (StoreChange(name_, name))
     Changed();
-  }
 }
 void TFont::SetHeight(int height) {
-  if (height != height_) {
-    height_ = height;
+  if (StoreChange(height_, height))
     Changed();
-  }
 }
 void TFont::SetStyle(TFontStyles style) {
-  if (style != style_) {
-    style_ = style;
+  if (StoreChange(style_, style))
     Changed();
-  }
 }
 void TFont::SetColor(TColor color) {
-  if (color != color_) {
-    color_ = color;
-    // The colour is applied at drawing time; the GDI font stays valid.
-    if (OnChange)
-      OnChange();
-  }
+  // The colour is applied at drawing time; the GDI font stays valid.
+  if (StoreChange(color_, color) && OnChange)
+    OnChange();
 }
 void TFont::SetCharset(BYTE charset) {
-  if (charset != charset_) {
-    charset_ = charset;
+  if (StoreChange(charset_, charset))
     Changed();
-  }
 }
 void TFont::SetOrientation(int tenthsOfDegree) {
-  if (tenthsOfDegree != orientation_) {
-    orientation_ = tenthsOfDegree;
+  if (StoreChange(orientation_, tenthsOfDegree))
     Changed();
-  }
 }
 
 LOGFONTW TFont::LogFont() const {
@@ -106,16 +104,12 @@ HFONT TFont::Handle() const {
 // ---- TBrush, TPen ------------------------------------------------------------------------
 
 void TBrush::SetColor(TColor color) {
-  if (color != color_) {
-    color_ = color;
+  if (StoreChange(color_, color))
     handle_.reset();
-  }
 }
 void TBrush::SetStyle(TBrushStyle style) {
-  if (style != style_) {
-    style_ = style;
+  if (StoreChange(style_, style))
     handle_.reset();
-  }
 }
 HBRUSH TBrush::Handle() const {
   if (style_ == TBrushStyle::bsClear)
@@ -126,16 +120,12 @@ HBRUSH TBrush::Handle() const {
 }
 
 void TPen::SetColor(TColor color) {
-  if (color != color_) {
-    color_ = color;
+  if (StoreChange(color_, color))
     handle_.reset();
-  }
 }
 void TPen::SetWidth(int width) {
-  if (width != width_) {
-    width_ = width;
+  if (StoreChange(width_, width))
     handle_.reset();
-  }
 }
 HPEN TPen::Handle() const {
   if (!handle_)

@@ -43,10 +43,6 @@ void TMemo::CreateWnd() {
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
 }
 
-HBRUSH TMemo::CtlColor(HDC dc) {
-  return TWinControl::CtlColor(dc);
-}
-
 void TMemo::SetReadOnly(bool readOnly) {
   readOnly_ = readOnly;
   if (HandleAllocated())

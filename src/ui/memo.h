@@ -37,7 +37,6 @@ public:
 protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
-  HBRUSH CtlColor(HDC dc) override;
 
 private:
   void InsertAt(int position, const std::wstring& text);

@@ -283,14 +283,11 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   case WM_CHAR: {
     const std::string narrow = FromWide(std::wstring(1, static_cast<wchar_t>(wParam)));
     char key = narrow.empty() ? '?' : narrow[0];
-    const char before = key;
     KeyPress(key);
     if (key == 0)
       return 0;
     // Pass on what the program's text can hold: a character Windows-1251 lacks arrives as '?'.
-    if (key != before || narrow.empty() || ToWide(narrow)[0] != static_cast<wchar_t>(wParam))
-      wParam = ToWide(std::string(1, key))[0];
-    return DefaultHandler(message, wParam, lParam);
+    return DefaultHandler(message, ToWide(std::string(1, key))[0], lParam);
   }
   case WM_SIZE:
   case WM_MOVE: {
