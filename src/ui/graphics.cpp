@@ -179,35 +179,6 @@ void TCanvas::FillRect(const RECT& rect) {
   ::FillRect(dc_, &rect, Brush.Handle());
 }
 
-void TCanvas::FrameRect(const RECT& rect) {
-  Prepare();
-  ::FrameRect(dc_, &rect, Brush.Handle());
-}
-
-void TCanvas::Rectangle(int left, int top, int right, int bottom) {
-  Prepare();
-  ::Rectangle(dc_, left, top, right, bottom);
-}
-
-void TCanvas::Polygon(const POINT* points, int count) {
-  Prepare();
-  ::Polygon(dc_, points, count);
-}
-
-void TCanvas::Polyline(const POINT* points, int count) {
-  Prepare();
-  ::Polyline(dc_, points, count);
-}
-
-void TCanvas::MoveTo(int x, int y) {
-  MoveToEx(dc_, x, y, nullptr);
-}
-
-void TCanvas::LineTo(int x, int y) {
-  Prepare();
-  ::LineTo(dc_, x, y);
-}
-
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   Prepare();
   const std::wstring wide = ToWide(text);
@@ -220,14 +191,6 @@ SIZE TCanvas::TextExtent(const std::string& text) {
   SIZE size{};
   GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
   return size;
-}
-
-TColor TCanvas::Pixel(int x, int y) const {
-  return static_cast<TColor>(GetPixel(dc_, x, y));
-}
-
-void TCanvas::SetPixel(int x, int y, TColor color) {
-  ::SetPixel(dc_, x, y, static_cast<COLORREF>(ColorToRGB(color)));
 }
 
 } // namespace ui

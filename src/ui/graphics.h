@@ -108,18 +108,8 @@ public:
   TPen Pen;
 
   void FillRect(const RECT& rect);
-  void FrameRect(const RECT& rect);
-  void Rectangle(int left, int top, int right, int bottom);
-  void Polygon(const POINT* points, int count);
-  void Polyline(const POINT* points, int count);
-  void MoveTo(int x, int y);
-  void LineTo(int x, int y);
   void TextOut(int x, int y, const std::string& text);
   SIZE TextExtent(const std::string& text);
-  int TextWidth(const std::string& text) { return TextExtent(text).cx; }
-  int TextHeight(const std::string& text) { return TextExtent(text).cy; }
-  TColor Pixel(int x, int y) const;
-  void SetPixel(int x, int y, TColor color);
 
   // Selects the font, brush and pen and sets text colour and background mode.
   void Prepare();

@@ -34,10 +34,6 @@ private:
   Handle handle_ = Traits::Invalid();
 };
 
-struct GdiObjectTraits {
-  static HGDIOBJ Invalid() { return nullptr; }
-  static void Close(HGDIOBJ h) { DeleteObject(h); }
-};
 template <typename T> struct TypedGdiTraits {
   static T Invalid() { return nullptr; }
   static void Close(T h) { DeleteObject(h); }

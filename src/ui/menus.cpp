@@ -1,5 +1,6 @@
 #include "ui/menus.h"
 
+#include "ui/accel_text.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/win_text.h"
@@ -41,22 +42,8 @@ void TMenuItem::Clear() {
 }
 
 bool TMenuItem::MatchesAccelerator(wchar_t character) const {
-  for (std::size_t i = 0; i + 1 < caption_.size(); ++i) {
-    if (caption_[i] != '&')
-      continue;
-    if (caption_[i + 1] == '&') {
-      ++i; // "&&" is a literal ampersand
-      continue;
-    }
-    const wchar_t letter = ToWide(caption_.substr(i + 1, 1))[0];
-    // CharUpperW with a single character in the low word converts that character, Cyrillic too.
-    auto upper = [](wchar_t c) {
-      return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(
-          CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
-    };
-    return upper(letter) == upper(character);
-  }
-  return false;
+  const std::string key = FromWide(std::wstring(1, character));
+  return key.size() == 1 && key[0] != '?' && IsAccelerator(key[0], caption_);
 }
 
 void TMenuItem::Click() {

@@ -90,21 +90,9 @@ std::vector<TPoint> OrientPoints(std::vector<TPoint> points, TfcShapeOrientation
                                  int width, int height) {
   const int w = width - 1;
   const int h = height - 1;
-  int turns = 0;
-  switch (orientation) {
-  case TfcShapeOrientation::soUp:
-    turns = 0;
-    break;
-  case TfcShapeOrientation::soRight:
-    turns = 1;
-    break;
-  case TfcShapeOrientation::soDown:
-    turns = 2;
-    break;
-  case TfcShapeOrientation::soLeft:
-    turns = 3;
-    break;
-  }
+  // Quarter turns clockwise from pointing up, in the order soLeft, soRight, soUp, soDown.
+  static constexpr int kTurns[] = {3, 1, 0, 2};
+  const int turns = kTurns[static_cast<int>(orientation)];
   // A one-pixel-wide or -high button has nothing to turn (and the mapping would divide by 0).
   if (w <= 0 || h <= 0)
     return points;

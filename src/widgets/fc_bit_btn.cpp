@@ -1,6 +1,6 @@
 #include "widgets/fc_bit_btn.h"
 
-#include "widgets/accel_text.h"
+#include "ui/accel_text.h"
 #include "widgets/fc_text_dc_canvas.h"
 
 #include "ui/form.h"
@@ -104,17 +104,13 @@ void TfcCustomBitBtn::SelectionChanged() {
 }
 
 void TfcCustomBitBtn::SetGroupIndex(int v) {
-  if (v == FGroupIndex)
-    return;
-  FGroupIndex = v;
-  BroadcastGroup();
+  if (SetIfChanged(FGroupIndex, v))
+    BroadcastGroup();
 }
 
 void TfcCustomBitBtn::SetAllowAllUp(bool v) {
-  if (v == FAllowAllUp)
-    return;
-  FAllowAllUp = v;
-  BroadcastGroup();
+  if (SetIfChanged(FAllowAllUp, v))
+    BroadcastGroup();
 }
 
 void TfcCustomBitBtn::BroadcastGroup() {
@@ -219,7 +215,7 @@ void TfcCustomBitBtn::SetKind(TBitBtnKind v) {
 
 bool TfcCustomBitBtn::DialogChar(char character) {
   if (!Enabled() || !Visible() || !HandleAllocated() || !IsWindowVisible(Handle()) ||
-      !IsAccelerator(character, Text()))
+      !ui::IsAccelerator(character, Text()))
     return false;
   Click();
   return true;

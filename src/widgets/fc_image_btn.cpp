@@ -34,10 +34,8 @@ TfcCustomImageBtn::~TfcCustomImageBtn() {
 }
 
 void TfcCustomImageBtn::SetDitherColor(TColor v) {
-  if (v == FDitherColor)
-    return;
-  FDitherColor = v;
-  Invalidate();
+  if (SetIfChanged(FDitherColor, v))
+    Invalidate();
 }
 
 TColor TfcCustomImageBtn::FaceColor() {

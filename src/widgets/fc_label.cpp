@@ -1,6 +1,6 @@
 #include "widgets/fc_label.h"
 
-#include "widgets/accel_text.h"
+#include "ui/accel_text.h"
 #include "widgets/fc_text_dc_canvas.h"
 
 #include "ui/handles.h"
@@ -29,17 +29,13 @@ void TfcCustomLabel::SetText(const std::string& text) {
 }
 
 void TfcCustomLabel::SetAutoSize(bool v) {
-  if (v == FAutoSize)
-    return;
-  FAutoSize = v;
-  AdjustBounds();
+  if (SetIfChanged(FAutoSize, v))
+    AdjustBounds();
 }
 
 void TfcCustomLabel::SetTransparent(bool v) {
-  if (v == FTransparent)
-    return;
-  FTransparent = v;
-  Invalidate();
+  if (SetIfChanged(FTransparent, v))
+    Invalidate();
 }
 
 void TfcCustomLabel::FontChanged() {
@@ -66,7 +62,7 @@ void TfcCustomLabel::AdjustBounds() {
 
 bool TfcCustomLabel::DialogChar(char character) {
   if (!FFocusControl || !FTextOptions.Options().Contains(TfcTextOption::toShowAccel) ||
-      !IsAccelerator(character, FCaption) || !FFocusControl->Enabled() ||
+      !ui::IsAccelerator(character, FCaption) || !FFocusControl->Enabled() ||
       !FFocusControl->Visible() || !FFocusControl->HandleAllocated() ||
       !IsWindowVisible(FFocusControl->Handle()))
     return false;

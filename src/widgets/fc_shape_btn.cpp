@@ -26,24 +26,18 @@ TfcCustomShapeBtn::~TfcCustomShapeBtn() {
 }
 
 void TfcCustomShapeBtn::SetShape(TfcButtonShape v) {
-  if (v == FShape)
-    return;
-  FShape = v;
-  RecomputeRegion();
+  if (SetIfChanged(FShape, v))
+    RecomputeRegion();
 }
 
 void TfcCustomShapeBtn::SetOrientation(TfcShapeOrientation v) {
-  if (v == FOrientation)
-    return;
-  FOrientation = v;
-  RecomputeRegion();
+  if (SetIfChanged(FOrientation, v))
+    RecomputeRegion();
 }
 
 void TfcCustomShapeBtn::SetRoundRectBias(int v) {
-  if (v == FRoundRectBias)
-    return;
-  FRoundRectBias = v;
-  RecomputeRegion();
+  if (SetIfChanged(FRoundRectBias, v))
+    RecomputeRegion();
 }
 
 void TfcCustomShapeBtn::SetPointList(const std::vector<TPoint>& points) {

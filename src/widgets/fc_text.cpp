@@ -1,6 +1,6 @@
 #include "widgets/fc_text.h"
 
-#include "widgets/accel_text.h"
+#include "ui/accel_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -120,7 +120,7 @@ TPoint TfcText::ShadowExtent() const {
 }
 
 std::string TfcText::Shown(std::string_view raw) const {
-  return FOptions.Contains(TfcTextOption::toShowAccel) ? StripAccelerators(raw) : std::string(raw);
+  return FOptions.Contains(TfcTextOption::toShowAccel) ? ui::StripAccelerators(raw) : std::string(raw);
 }
 
 int TfcText::ColumnWidth(int boxWidth) const {

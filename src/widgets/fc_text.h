@@ -82,10 +82,8 @@ protected:
 
 private:
   template <class T> void Change(T& field, const T& value, bool resizes) {
-    if (field == value)
-      return;
-    field = value;
-    Changed(resizes);
+    if (SetIfChanged(field, value))
+      Changed(resizes);
   }
   void Changed(bool resizes) const;
   bool OwnerEnabled() const;

@@ -44,10 +44,8 @@ public:
 
 protected:
   template <class T> void Change(T& field, const T& value, bool resizes) {
-    if (field == value)
-      return;
-    field = value;
-    Changed(resizes);
+    if (SetIfChanged(field, value))
+      Changed(resizes);
   }
   void Changed(bool resizes) const;
 

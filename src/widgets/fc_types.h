@@ -68,6 +68,15 @@ constexpr TRect Bounds(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
 }
 
+// Stores a property's new value and tells whether it differed, so a setter repaints, re-lays
+// out or recomputes only on a real change.
+template <class T> bool SetIfChanged(T& field, const T& value) {
+  if (field == value)
+    return false;
+  field = value;
+  return true;
+}
+
 // A small set of enumeration members (at most 32), the published option sets of the controls.
 template <class E> class TfcSet {
 public:

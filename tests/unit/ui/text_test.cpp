@@ -1,3 +1,4 @@
+#include "ui/accel_text.h"
 #include "ui/cp1251.h"
 #include "ui/error_text.h"
 
@@ -39,6 +40,23 @@ TEST(Cp1251, CharactersWindows1251CannotHoldBecomeOneQuestionMarkEach) {
   EXPECT_EQ(Utf16ToCp1251(std::u16string(u"x") + char16_t(0xD800) + u"y"), "x?y");
   EXPECT_EQ(Utf16ToCp1251(u"Привет\r\n"), "Привет\r\n");
   EXPECT_EQ(Utf16ToCp1251(std::u16string(1, u'\0')), std::string(1, '\0'));
+}
+
+TEST(AcceleratorText, ShownTextAndAccelerator) {
+  EXPECT_EQ(StripAccelerators("&Закрыть"), "Закрыть");
+  EXPECT_EQ(StripAccelerators("Tom && Jerry"), "Tom & Jerry");
+  EXPECT_EQ(StripAccelerators("a&&&b&"), "a&b");
+  EXPECT_EQ(StripAccelerators("plain"), "plain");
+  EXPECT_EQ(AcceleratorOf("&Закрыть"), 'З');
+  EXPECT_EQ(AcceleratorOf("Tom && &Jerry"), 'J');
+  EXPECT_EQ(AcceleratorOf("Tom && Jerry"), '\0');
+  EXPECT_EQ(AcceleratorOf("end&"), '\0');
+  EXPECT_TRUE(IsAccelerator('з', "&Закрыть"));
+  EXPECT_TRUE(IsAccelerator('З', "&Закрыть"));
+  EXPECT_TRUE(IsAccelerator('J', "Tom && &jerry"));
+  EXPECT_TRUE(IsAccelerator('ё', "&Ёлка"));
+  EXPECT_FALSE(IsAccelerator('a', "&Закрыть"));
+  EXPECT_FALSE(IsAccelerator('&', "a && b"));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "about_options.h"
 #include "widgets/bevel_edges.h"
 #include "widgets/button_face.h"
 #include "widgets/button_shape.h"
@@ -132,12 +133,7 @@ TEST(ButtonFace, KeyColourAndBevelRule) {
 }
 
 TEST(ButtonFace, BevelColoursSwapWhenDown) {
-  TfcShadeColors c;
-  c.Btn3DLight = clFuchsia;
-  c.BtnHighlight = clYellow;
-  c.BtnShadow = clSilver;
-  c.BtnBlack = clTeal;
-  c.BtnFocus = clAqua;
+  const TfcShadeColors c = test::kAboutStarShadeColors;
   const auto up = BevelLines(kStar88, c, false, false);
   ASSERT_EQ(up.size(), 20u);
   // Inner pass one pixel in: lit edge 1 is light, shaded edge 0 dark.

@@ -1,7 +1,7 @@
 #pragma once
 // A text surface with fixed metrics that records what the caption engine draws: every byte is
 // 8 pixels wide and every line 20 pixels high.
-#include "widgets/accel_text.h"
+#include "ui/accel_text.h"
 #include "test_print.h"
 #include "widgets/fc_text_canvas.h"
 
@@ -35,7 +35,7 @@ public:
     return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
   }
   TSize MeasureText(std::string_view text, int width, unsigned format) override {
-    const std::string shown = (format & kDtNoPrefix) ? std::string(text) : StripAccelerators(text);
+    const std::string shown = (format & kDtNoPrefix) ? std::string(text) : ui::StripAccelerators(text);
     const int w = static_cast<int>(shown.size()) * kCharWidth;
     if (!(format & kDtWordBreak) || w <= width || width <= 0)
       return {w, kLineHeight};

@@ -1,3 +1,4 @@
+#include "about_options.h"
 #include "fake_text_canvas.h"
 #include "widgets/fc_text.h"
 
@@ -10,21 +11,11 @@ using fake::TFakeTextCanvas;
 using fake::TPainted;
 using enum TfcTextOption;
 
-const char* const kAboutTitle = "Проект \"Сорвейн\""; // 16 bytes: 128 pixels of the fake font
+using test::kAboutTitle; // 16 bytes: 128 pixels of the fake font
 
 // The title label of the About window.
 void ConfigureAboutTitle(TfcCaptionText& t) {
-  t.SetAlignment(TAlignment::taLeftJustify);
-  t.SetVAlignment(TfcVAlignment::vaTop);
-  t.SetOptions({toShowAccel, toShowEllipsis, toFullJustify});
-  t.SetOutlineColor(clSkyBlue);
-  t.SetShadeColor(clSkyBlue);
-  t.ExtrudeEffects().SetEnabled(true);
-  t.ExtrudeEffects().SetNearColor(clFuchsia);
-  t.ExtrudeEffects().SetFarColor(clPurple);
-  t.Shadow().SetColor(clPurple);
-  t.Shadow().SetXOffset(2);
-  t.Shadow().SetYOffset(2);
+  test::ConfigureAboutTitleText(t);
   t.SetText(kAboutTitle);
   TfcFontSpec font;
   font.Name = "Georgia";
@@ -101,10 +92,10 @@ TEST(CaptionText, AboutTitleLayersThenLetters) {
   EXPECT_EQ(t.Measure(c, false), Bounds(72, 1, 139, 30));
   t.Draw(c);
   ASSERT_EQ(c.Painted.size(), 11u);
-  const int reds[10] = {140, 153, 166, 178, 191, 204, 216, 229, 242, 255};
   for (int i = 0; i < 10; ++i) {
     const TPainted& p = c.Painted[i];
-    EXPECT_EQ(p.Color, RGBColor(reds[i], 0, reds[i])) << "layer " << i;
+    EXPECT_EQ(p.Color, RGBColor(test::kAboutTitleLayerRed[i], 0, test::kAboutTitleLayerRed[i]))
+        << "layer " << i;
     EXPECT_EQ(p.Rect, (TRect{0, 0, 139, 30}).Offset(9 - i, 9 - i)) << "layer " << i;
     EXPECT_EQ(p.Text, kAboutTitle);
     EXPECT_EQ(p.Format, kDtNoClip | kDtEndEllipsis);

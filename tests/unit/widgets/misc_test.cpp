@@ -1,4 +1,4 @@
-#include "widgets/accel_text.h"
+#include "about_options.h"
 #include "widgets/caption_layout.h"
 #include "widgets/mask_region.h"
 #include "test_print.h"
@@ -8,23 +8,6 @@
 namespace widgets {
 namespace {
 
-TEST(AcceleratorText, ShownTextAndAccelerator) {
-  EXPECT_EQ(StripAccelerators("&Закрыть"), "Закрыть");
-  EXPECT_EQ(StripAccelerators("Tom && Jerry"), "Tom & Jerry");
-  EXPECT_EQ(StripAccelerators("a&&&b&"), "a&b");
-  EXPECT_EQ(StripAccelerators("plain"), "plain");
-  EXPECT_EQ(AcceleratorOf("&Закрыть"), 'З');
-  EXPECT_EQ(AcceleratorOf("Tom && &Jerry"), 'J');
-  EXPECT_EQ(AcceleratorOf("Tom && Jerry"), '\0');
-  EXPECT_EQ(AcceleratorOf("end&"), '\0');
-  EXPECT_TRUE(IsAccelerator('з', "&Закрыть"));
-  EXPECT_TRUE(IsAccelerator('З', "&Закрыть"));
-  EXPECT_TRUE(IsAccelerator('J', "Tom && &jerry"));
-  EXPECT_TRUE(IsAccelerator('ё', "&Ёлка"));
-  EXPECT_FALSE(IsAccelerator('a', "&Закрыть"));
-  EXPECT_FALSE(IsAccelerator('&', "a && b"));
-}
-
 TEST(CaptionLayout, AboutStarButton) {
   TfcCaptionLayoutInput in;
   in.Client = {88, 88};
@@ -32,9 +15,7 @@ TEST(CaptionLayout, AboutStarButton) {
   in.HasCaption = true;
   in.Alignment = TAlignment::taCenter;
   in.Layout = TButtonLayout::blGlyphTop;
-  in.Offsets.GlyphY = 6;
-  in.Offsets.TextX = 1;
-  in.Offsets.TextY = 2;
+  in.Offsets = test::AboutStarOffsets();
   // Anchor (44, 44), spacing -3: top 44 - (23 - 2) div 2 - 3 = 31, left 44 - 30 = 14.
   TfcCaptionPlacement p = LayoutCaption(in);
   EXPECT_EQ(p.Caption, Bounds(15, 33, 60, 23));

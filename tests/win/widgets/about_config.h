@@ -1,5 +1,6 @@
 #pragma once
 // The title label and the star button set up as the About window describes them.
+#include "../../unit/widgets/about_options.h"
 #include "widgets/fc_label.h"
 #include "widgets/fc_shape_btn.h"
 
@@ -9,26 +10,14 @@ namespace widgets::test {
 
 inline void ConfigureAboutTitle(TfcLabel& l) {
   l.SetBounds(12, 366, 282, 33);
-  l.SetText("Проект \"Сорвейн\"");
+  l.SetText(kAboutTitle);
   l.SetColor(ui::clBlack);
   l.Font().SetName("Georgia");
   l.Font().SetHeight(-19);
   l.Font().SetStyle(ui::fsItalic);
   l.Font().SetColor(ui::clWhite);
   l.Font().SetCharset(RUSSIAN_CHARSET);
-  TfcCaptionText& t = l.TextOptions();
-  t.SetAlignment(TAlignment::taLeftJustify);
-  t.SetVAlignment(TfcVAlignment::vaTop);
-  t.SetOptions(
-      {TfcTextOption::toShowAccel, TfcTextOption::toShowEllipsis, TfcTextOption::toFullJustify});
-  t.SetOutlineColor(clSkyBlue);
-  t.SetShadeColor(clSkyBlue);
-  t.ExtrudeEffects().SetEnabled(true);
-  t.ExtrudeEffects().SetNearColor(clFuchsia);
-  t.ExtrudeEffects().SetFarColor(clPurple);
-  t.Shadow().SetColor(clPurple);
-  t.Shadow().SetXOffset(2);
-  t.Shadow().SetYOffset(2);
+  ConfigureAboutTitleText(l.TextOptions());
 }
 
 inline constexpr TColor kStarFace = 0xFF00AA;
@@ -50,20 +39,9 @@ inline void ConfigureAboutStar(TfcShapeBtn& b) {
   b.SetGroupIndex(9);
   b.SetLayout(TButtonLayout::blGlyphTop);
   b.SetNumGlyphs(2);
-  TfcImgDownOffsets offsets;
-  offsets.GlyphY = 6;
-  offsets.TextX = 1;
-  offsets.TextY = 2;
-  b.SetOffsets(offsets);
+  b.SetOffsets(AboutStarOffsets());
   b.SetParentClipping(true);
-  TfcShadeColors colors;
-  colors.Btn3DLight = clFuchsia;
-  colors.BtnHighlight = clYellow;
-  colors.BtnShadow = clSilver;
-  colors.BtnBlack = clTeal;
-  colors.BtnFocus = clAqua;
-  colors.Shadow = clLime;
-  b.SetShadeColors(colors);
+  b.SetShadeColors(kAboutStarShadeColors);
   b.TextOptions().SetAlignment(TAlignment::taCenter);
   b.TextOptions().SetVAlignment(TfcVAlignment::vaVCenter);
   b.TextOptions().ExtrudeEffects().SetEnabled(true);

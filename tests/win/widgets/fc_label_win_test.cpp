@@ -99,10 +99,9 @@ TEST_F(FcLabelTest, DrawsTenLayersThenWhiteLetters) {
   // The farthest layer reaches exactly nine pixels further right and down than the letters.
   int letterRight = -1, letterBottom = -1, layerRight = -1, layerBottom = -1;
   std::map<int, int> exact; // layer colour (red) -> pixels of exactly that colour
-  const int channel[10] = {140, 153, 166, 178, 191, 204, 216, 229, 242, 255};
   auto layerOf = [&](COLORREF c) {
     for (int i = 0; i < 10; ++i)
-      if (c == RGB(channel[i], 0, channel[i]))
+      if (c == RGB(kAboutTitleLayerRed[i], 0, kAboutTitleLayerRed[i]))
         return i + 1;
     return 0;
   };

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace widgets {
+namespace ui {
 
 // The caption as shown: "&&" becomes "&", a single "&" is dropped.
 std::string StripAccelerators(std::string_view text);
@@ -19,4 +19,4 @@ bool IsAccelerator(char key, std::string_view text);
 // Windows-1251 upper case of one character; other characters are returned unchanged.
 char UpperCp1251(char c);
 
-} // namespace widgets
+} // namespace ui

@@ -1,6 +1,6 @@
-#include "widgets/accel_text.h"
+#include "ui/accel_text.h"
 
-namespace widgets {
+namespace ui {
 
 std::string StripAccelerators(std::string_view text) {
   std::string shown;
@@ -47,4 +47,4 @@ bool IsAccelerator(char key, std::string_view text) {
   return accel != '\0' && UpperCp1251(accel) == UpperCp1251(key);
 }
 
-} // namespace widgets
+} // namespace ui
