@@ -1,24 +1,21 @@
 #include "glview/gl_error.h"
 
+#include <iterator>
+
 namespace glview {
 
 const char* GLErrorSuffix(unsigned code) {
-  switch (code) {
-  case 0x0500: // GL_INVALID_ENUM
-    return " (Недопустимое значение)";
-  case 0x0501: // GL_INVALID_VALUE
-    return " (Значение вне диапазона)";
-  case 0x0502: // GL_INVALID_OPERATION
-    return " (Недопустимая операция)";
-  case 0x0503: // GL_STACK_OVERFLOW
-    return " (Стек переполнен)";
-  case 0x0504: // GL_STACK_UNDERFLOW
-    return " (Стек недополнен)";
-  case 0x0505: // GL_OUT_OF_MEMORY
-    return " (Не хватает памяти)";
-  default:
-    return nullptr;
-  }
+  // OpenGL numbers its six errors consecutively from GL_INVALID_ENUM (0x0500).
+  static constexpr const char* kSuffixes[] = {
+      " (Недопустимое значение)",  // GL_INVALID_ENUM
+      " (Значение вне диапазона)", // GL_INVALID_VALUE
+      " (Недопустимая операция)",  // GL_INVALID_OPERATION
+      " (Стек переполнен)",        // GL_STACK_OVERFLOW
+      " (Стек недополнен)",        // GL_STACK_UNDERFLOW
+      " (Не хватает памяти)",      // GL_OUT_OF_MEMORY
+  };
+  const unsigned index = code - 0x0500u; // wraps past the table below 0x0500
+  return index < std::size(kSuffixes) ? kSuffixes[index] : nullptr;
 }
 
 void RaiseGLError(unsigned code, const std::string& prefix) {

@@ -1,6 +1,7 @@
 // The view's popup menu: rebuilt from the scene's state at every right click (the item model is
 // view_menu_model.h), and the commands its items run.
 #include <string>
+#include <utility>
 
 #include "glview/material_chooser.h"
 #include "glview/opengl_control.h"
@@ -41,25 +42,20 @@ void TCustomOpenGL::BuildPopupMenu() {
   state.OptionsPossibility = FOptionsPossibility;
   state.Lighting = FLighting;
 
+  using THandler = void (TCustomOpenGL::*)(ui::TComponent*);
+  static constexpr std::pair<TViewMenuCommand, THandler> kHandlers[] = {
+      {TViewMenuCommand::ObjectColor, &TCustomOpenGL::ObjectColorClick},
+      {TViewMenuCommand::ObjectMaterial, &TCustomOpenGL::ObjectMaterialClick},
+      {TViewMenuCommand::ObjectVisible, &TCustomOpenGL::ObjectVisibleClick},
+      {TViewMenuCommand::ObjectWireframe, &TCustomOpenGL::ObjectWireframeClick},
+      {TViewMenuCommand::BGColor, &TCustomOpenGL::BGColorClick},
+      {TViewMenuCommand::Light, &TCustomOpenGL::LightClick},
+      {TViewMenuCommand::Animation, &TCustomOpenGL::AnimationClick},
+  };
   const auto handlerFor = [this](TViewMenuCommand command) -> ui::TNotifyEvent {
-    switch (command) {
-    case TViewMenuCommand::ObjectColor:
-      return ui::Bind(this, &TCustomOpenGL::ObjectColorClick);
-    case TViewMenuCommand::ObjectMaterial:
-      return ui::Bind(this, &TCustomOpenGL::ObjectMaterialClick);
-    case TViewMenuCommand::ObjectVisible:
-      return ui::Bind(this, &TCustomOpenGL::ObjectVisibleClick);
-    case TViewMenuCommand::ObjectWireframe:
-      return ui::Bind(this, &TCustomOpenGL::ObjectWireframeClick);
-    case TViewMenuCommand::BGColor:
-      return ui::Bind(this, &TCustomOpenGL::BGColorClick);
-    case TViewMenuCommand::Light:
-      return ui::Bind(this, &TCustomOpenGL::LightClick);
-    case TViewMenuCommand::Animation:
-      return ui::Bind(this, &TCustomOpenGL::AnimationClick);
-    case TViewMenuCommand::None:
-      break;
-    }
+    for (const auto& [each, handler] : kHandlers)
+      if (each == command)
+        return ui::Bind(this, handler);
     return {};
   };
 

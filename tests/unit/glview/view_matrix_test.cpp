@@ -8,10 +8,6 @@
 namespace glview {
 namespace {
 
-constexpr TVector3 ZAxisForTest() {
-  return {0.0f, 0.0f, 1.0f};
-}
-
 class TSwitchableContext final : public TGLContextProbe {
 public:
   bool IsContextCurrent() const override { return Current; }
@@ -65,24 +61,21 @@ TEST_F(ViewMatrixTest, StartsAsIdentityOfItsMode) {
 }
 
 TEST_F(ViewMatrixTest, RotatesCounterClockwiseAboutEachAxis) {
-  m.Rotate({0, 0, 1}, 90);
-  ExpectVertex(Apply(m, {1, 0, 0}), {0, 1, 0});
-  ExpectVertex(Apply(m, {0, 1, 0}), {-1, 0, 0});
-
-  m.Identity();
-  m.Rotate(XAxis, 90);
-  ExpectVertex(Apply(m, {0, 1, 0}), {0, 0, 1});
-  ExpectVertex(Apply(m, {0, 0, 1}), {0, -1, 0});
-
-  m.Identity();
-  m.Rotate(YAxis, 90);
-  ExpectVertex(Apply(m, {0, 0, 1}), {1, 0, 0});
-  ExpectVertex(Apply(m, {1, 0, 0}), {0, 0, -1});
-
-  // A negative axis turns the other way; its length does not matter.
-  m.Identity();
-  m.Rotate({0, -5, 0}, 90);
-  ExpectVertex(Apply(m, {1, 0, 0}), {0, 0, 1});
+  // A quarter turn each; a negative axis turns the other way, and its length does not matter.
+  const struct {
+    TVector3 Axis;
+    Vertex From, To;
+  } turns[] = {
+      {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}},  {{0, 0, 1}, {0, 1, 0}, {-1, 0, 0}},
+      {XAxis, {0, 1, 0}, {0, 0, 1}},      {XAxis, {0, 0, 1}, {0, -1, 0}},
+      {YAxis, {0, 0, 1}, {1, 0, 0}},      {YAxis, {1, 0, 0}, {0, 0, -1}},
+      {{0, -5, 0}, {1, 0, 0}, {0, 0, 1}},
+  };
+  for (const auto& [axis, from, to] : turns) {
+    m.Identity();
+    m.Rotate(axis, 90);
+    ExpectVertex(Apply(m, from), to);
+  }
 
   m.Identity();
   m.Rotate(XAxis, 30);
@@ -250,7 +243,7 @@ TEST(BuildStep, RaisesTheMotionToTheSpeedAndInvertsForNegativeSpeeds) {
 TEST(BuildStep, LargeSpeedsGiveThePowerBySquaring) {
   TSwitchableContext context;
   TViewMatrix motion(kProjectionMode, context), step(kProjectionMode, context);
-  motion.Rotate(ZAxisForTest(), 1);
+  motion.Rotate({0, 0, 1}, 1);
   BuildStep(step, motion, 1500);
   TViewMatrix expected(kProjectionMode, context);
   for (int i = 0; i < 1500; ++i)

@@ -3,18 +3,15 @@
 // on Xvfb does not show a child window's OpenGL on the X screen).
 #include "demo/demo_form.h"
 
-#include <array>
-#include <cstdint>
 #include <memory>
 
-#include <gtest/gtest.h>
-
 #include "ui/application.h"
+#include "view_fixture.h"
 
 namespace demo {
 namespace {
 
-using TRGB = std::array<int, 3>;
+using glview::test::TRGB;
 
 class DemoHostTest : public ::testing::Test {
 protected:
@@ -42,26 +39,13 @@ protected:
     view->Invalidate();
     view->Update();
   }
-  // The colour OpenGL drew at client pixel (x, y), y downwards.
-  TRGB PixelAt(int x, int y) {
-    const glview::TOpenGLApi& gl = view->GL();
-    HDC dc = GetDC(view->Handle()); // the class keeps one DC for the window's life
-    gl.wglMakeCurrent(dc, view->GetContext());
-    std::uint8_t rgb[3] = {};
-    gl.ReadBuffer(GL_BACK);
-    gl.PixelStorei(GL_PACK_ALIGNMENT, 1);
-    gl.ReadPixels(x, view->ClientHeight() - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
-    gl.wglMakeCurrent(nullptr, nullptr);
-    ReleaseDC(view->Handle(), dc);
-    return {rgb[0], rgb[1], rgb[2]};
-  }
   // Whether the colour is drawn on the horizontal line through the centre, at the scene's x,
   // within a pixel up or down (a line on a pixel boundary may land on either row).
   bool OnCentreLine(float sceneX, TRGB colour) {
     const int w = view->ClientWidth(), h = view->ClientHeight();
     const int x = static_cast<int>(w / 2.0f + sceneX * view->Aspect().X * w / 2.0f);
     for (int y = h / 2 - 2; y <= h / 2 + 1; ++y)
-      if (PixelAt(x, y) == colour)
+      if (glview::test::PixelAt(view, x, y) == colour)
         return true;
     return false;
   }

@@ -125,28 +125,4 @@ private:
   TMenuTestView* FView;
 };
 
-class MenuViewTest : public ViewTest {
-protected:
-  TMenuTestView* AddMenuView(int left, int top, int width, int height) {
-    auto* added = new TMenuTestView(form);
-    added->SetBounds(left, top, width, height);
-    added->SetParent(form);
-    views.push_back(added);
-    return added;
-  }
-
-  static bool RepaintPending(TTestView* target) {
-    return GetUpdateRect(target->Handle(), nullptr, FALSE) != FALSE;
-  }
-  static void ForgetRepaint(TTestView* target) { ValidateRect(target->Handle(), nullptr); }
-
-  // An object made of one square, as client code builds it.
-  static int AddSquare(TMenuTestView* target, const std::string& name, ui::TColor color) {
-    const int index = target->BeginObject(name, color);
-    Square(target->GL(), 0.5f);
-    target->EndObject(index);
-    return index;
-  }
-};
-
 } // namespace glview::test

@@ -7,12 +7,12 @@
 namespace glview::test {
 namespace {
 
-class MouseControlTest : public MenuViewTest {
+class MouseControlTest : public ViewTest {
 protected:
   void SetUp() override {
-    MenuViewTest::SetUp();
+    ViewTest::SetUp();
     // 400 x 200: the fit halves x (FAspectX 0.5, FAspectY 1).
-    mouseView = AddMenuView(0, 0, 400, 200);
+    mouseView = AddView<TMenuTestView>(0, 0, 400, 200);
     mouseView->SetPossibility({pMouseControl}); // a right press must not open a menu here
     mouseView->OnMouseMove = [this](ui::TComponent* sender, ui::TShiftState shift, int x, int y) {
       moves.push_back({x, y, shift});
@@ -28,7 +28,7 @@ protected:
   }
   void TearDown() override {
     ReleaseCapture();
-    MenuViewTest::TearDown();
+    ViewTest::TearDown();
   }
 
   void Send(UINT message, WPARAM keys, int x, int y) {
@@ -169,7 +169,7 @@ TEST_F(MouseControlTest, WithoutMouseControlDraggingOnlyReportsTheMoves) {
 }
 
 TEST_F(MouseControlTest, BeforeTheFirstPaintThereIsNoContextAndNothingTurns) {
-  TMenuTestView* fresh = AddMenuView(0, 0, 100, 100);
+  TMenuTestView* fresh = AddView<TMenuTestView>(0, 0, 100, 100);
   SendMessageW(fresh->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   SendMessageW(fresh->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 60));
   SendMessageW(fresh->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(60, 60));

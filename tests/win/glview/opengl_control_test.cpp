@@ -46,9 +46,7 @@ TEST_F(ViewTest, ResetSceneBeforeAnyPaintRaisesOnCreateTwiceAndFreesTheFirstScen
   GLuint firstList = 0;
   view->OnCreate = [&](ui::TComponent*) {
     ++creates;
-    const int i = view->BeginObject("Leaf" + std::to_string(creates), ui::clLime);
-    Square(view->GL(), 0.5f);
-    view->EndObject(i);
+    const int i = AddSquare(view, "Leaf" + std::to_string(creates), ui::clLime);
     if (creates == 1)
       firstList = view->GetVisualObject(i).ListId();
   };
@@ -79,11 +77,7 @@ TEST_F(ViewTest, ClearsToTheBackgroundColourIgnoringItsTopByte) {
 
 TEST_F(ViewTest, DrawsAnObjectInItsColourMaterialFillModeAndVisibility) {
   int index = -1;
-  view->OnCreate = [&](ui::TComponent*) {
-    index = view->BeginObject("Square", ui::clRed);
-    Square(view->GL(), 0.5f);
-    view->EndObject(index);
-  };
+  view->OnCreate = [&](ui::TComponent*) { index = AddSquare(view, "Square", ui::clRed); };
   PaintNow();
   EXPECT_EQ(Centre(), (TRGB{255, 0, 0}));
   TVisualObject& square = view->GetVisualObject(index);
@@ -167,13 +161,13 @@ TEST_F(ViewTest, SettersRequestRepaintsOnlyWhereTheyShowSomething) {
   // Before the owner has a context nothing is requested.
   TTestView* other = AddView(100, 0, 40, 40);
   TVisualObject& early = other->GetVisualObject(other->AddVisualObject("Early"));
-  ValidateRect(other->Handle(), nullptr);
+  ForgetRepaint(other);
   early.SetVisible(true);
   early.SetColor(ui::clRed);
-  EXPECT_FALSE(GetUpdateRect(other->Handle(), nullptr, FALSE));
+  EXPECT_FALSE(RepaintPending(other));
 }
 
-TEST_F(ViewTest, ConstructionMakesNoContextAndLaysOutTheSpeedWindow) {
+TEST_F(ViewTest, ConstructionMakesNoContextAndSetsTheDefaults) {
   EXPECT_FALSE(view->HasContext());
   EXPECT_EQ(view->Caption(), "");
   EXPECT_EQ(view->ModelScale(), 1.0f);
@@ -185,19 +179,6 @@ TEST_F(ViewTest, ConstructionMakesNoContextAndLaysOutTheSpeedWindow) {
   EXPECT_FALSE(view->AnimationEnabled());
   EXPECT_TRUE(view->Opaque());
   EXPECT_EQ(view->Aspect(), (TAspect{0.5f, 1.0f})); // 100 x 50, recorded before any context
-
-  ui::TForm& speed = view->SpeedForm();
-  ui::TEdit& edit = view->SpeedEdit();
-  EXPECT_FALSE(speed.Visible());
-  EXPECT_EQ(speed.Caption(), "Скорость анимации");
-  EXPECT_EQ(speed.Left(), (GetSystemMetrics(SM_CXSCREEN) / 3) * 2);
-  EXPECT_EQ(speed.Top(), GetSystemMetrics(SM_CYSCREEN) / 3);
-  EXPECT_EQ(edit.Text(), "0");
-  EXPECT_EQ(edit.Left(), 3);
-  EXPECT_GT(edit.Width(), 100); // the label's two lines
-  EXPECT_GT(edit.Height(), 15);
-  EXPECT_EQ(speed.ClientWidth(), edit.Width() + 6);
-  EXPECT_EQ(speed.ClientHeight(), edit.Top() - 6 + edit.Height() + 9);
 }
 
 TEST_F(ViewTest, NewObjectsAndObjectAccess) {
@@ -416,9 +397,7 @@ TEST_F(ViewTest, SeveralViewsOnOneFormKeepTheirOwnContexts) {
   second->SetBGColor(ui::clMaroon);
   auto build = [](TTestView* target, ui::TColor colour) {
     target->OnCreate = [target, colour](ui::TComponent*) {
-      const int i = target->BeginObject("Square", colour);
-      Square(target->GL(), 0.25f);
-      target->EndObject(i);
+      AddSquare(target, "Square", colour, 0.25f);
     };
   };
   build(view, ui::clYellow);
@@ -436,11 +415,8 @@ TEST_F(ViewTest, SeveralViewsOnOneFormKeepTheirOwnContexts) {
 
 TEST_F(ViewTest, ResetsLeakNoDisplayListsAndNoWindowSystemHandles) {
   view->OnCreate = [this](ui::TComponent*) {
-    for (int n = 0; n < 5; ++n) {
-      const int i = view->BeginObject("Leaf", ui::clLime);
-      Square(view->GL(), 0.1f * (n + 1));
-      view->EndObject(i);
-    }
+    for (int n = 0; n < 5; ++n)
+      AddSquare(view, "Leaf", ui::clLime, 0.1f * (n + 1));
     view->SetAnimationSpeed(1);
   };
   PaintNow();

@@ -20,11 +20,43 @@ public:
   using TCustomOpenGL::MakeCurrent;
   using TOpenGL::TOpenGL;
   const TViewMatrix& ProjectionStep() const { return FProjectionStep; }
-  ui::TForm& SpeedForm() const { return *FSpeedForm; }
-  ui::TEdit& SpeedEdit() const { return *FSpeedEdit; }
 };
 
 using TRGB = std::array<int, 3>;
+
+// The bytes OpenGL left in the client rectangle (x, y, width, height) after the last paint, RGB
+// rows from the bottom as OpenGL counts them. Under Wine the swap copies the back buffer out to
+// the window and leaves it as it was, while a child window's front buffer is not readable; a
+// single-buffered format has only the front one.
+inline std::vector<std::uint8_t> ReadRGB(TOpenGL* target, int x, int y, int width, int height) {
+  std::vector<std::uint8_t> bytes(static_cast<size_t>(width) * height * 3);
+  const TOpenGLApi& gl = target->GL();
+  gl.wglMakeCurrent(target->Canvas().Handle(), target->GetContext());
+  gl.ReadBuffer(target->IsSwapBuffers() ? GL_BACK : GL_FRONT);
+  gl.PixelStorei(GL_PACK_ALIGNMENT, 1);
+  gl.ReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, bytes.data());
+  gl.wglMakeCurrent(nullptr, nullptr);
+  return bytes;
+}
+
+// The colour at client pixel (x, y), y downwards.
+inline TRGB PixelAt(TOpenGL* target, int x, int y) {
+  const std::vector<std::uint8_t> rgb = ReadRGB(target, x, target->ClientHeight() - 1 - y, 1, 1);
+  return {rgb[0], rgb[1], rgb[2]};
+}
+
+// Every pixel of the view's last frame, row by row from the top.
+inline std::vector<TRGB> Frame(TOpenGL* target) {
+  const int width = target->ClientWidth(), height = target->ClientHeight();
+  const std::vector<std::uint8_t> bytes = ReadRGB(target, 0, 0, width, height);
+  std::vector<TRGB> pixels;
+  for (int y = height - 1; y >= 0; --y)
+    for (int x = 0; x < width; ++x) {
+      const std::uint8_t* p = &bytes[(static_cast<size_t>(y) * width + x) * 3];
+      pixels.push_back({p[0], p[1], p[2]});
+    }
+  return pixels;
+}
 
 class ViewTest : public ::testing::Test {
 protected:
@@ -54,8 +86,9 @@ protected:
     ui::Application().Seams() = savedSeams;
   }
 
-  TTestView* AddView(int left, int top, int width, int height) {
-    auto* added = new TTestView(form);
+  // A further view on the form, freed after the test; View picks the class that opens it.
+  template <typename View = TTestView> View* AddView(int left, int top, int width, int height) {
+    auto* added = new View(form);
     added->SetBounds(left, top, width, height);
     added->SetParent(form);
     views.push_back(added);
@@ -69,26 +102,17 @@ protected:
   }
   void PaintNow() { PaintNow(view); }
 
-  // The colour OpenGL left at client pixel (x, y) (y downwards) after the last paint.
-  static TRGB PixelAt(TTestView* target, int x, int y) {
-    const TOpenGLApi& gl = target->GL();
-    target->MakeCurrent();
-    std::uint8_t rgb[3] = {};
-    // Under Wine the swap copies the back buffer out to the window and leaves it as it was,
-    // while a child window's front buffer is not readable; a single-buffered format has only
-    // the front one.
-    gl.ReadBuffer(target->IsSwapBuffers() ? GL_BACK : GL_FRONT);
-    gl.PixelStorei(GL_PACK_ALIGNMENT, 1);
-    gl.ReadPixels(x, target->ClientHeight() - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
-    gl.wglMakeCurrent(nullptr, nullptr);
-    return {rgb[0], rgb[1], rgb[2]};
-  }
+  static TRGB PixelAt(TOpenGL* target, int x, int y) { return test::PixelAt(target, x, y); }
   TRGB PixelAt(int x, int y) const { return PixelAt(view, x, y); }
   TRGB Centre() const { return PixelAt(view->ClientWidth() / 2, view->ClientHeight() / 2); }
 
   // Whether a repaint is pending, and forgetting it.
-  bool RepaintPending() const { return GetUpdateRect(view->Handle(), nullptr, FALSE) != FALSE; }
-  void ForgetRepaint() const { ValidateRect(view->Handle(), nullptr); }
+  static bool RepaintPending(TTestView* target) {
+    return GetUpdateRect(target->Handle(), nullptr, FALSE) != FALSE;
+  }
+  static void ForgetRepaint(TTestView* target) { ValidateRect(target->Handle(), nullptr); }
+  bool RepaintPending() const { return RepaintPending(view); }
+  void ForgetRepaint() const { ForgetRepaint(view); }
 
   static inline ui::TForm* form = nullptr;
   ui::TSeams savedSeams;
@@ -107,28 +131,17 @@ inline void Square(const TOpenGLApi& gl, float s) {
   gl.End();
 }
 
+// An object made of one square, as client code builds it.
+inline int AddSquare(TTestView* target, const std::string& name, ui::TColor color, float s = 0.5f) {
+  const int index = target->BeginObject(name, color);
+  Square(target->GL(), s);
+  target->EndObject(index);
+  return index;
+}
+
 } // namespace glview::test
 
 namespace glview::test {
-
-// Every pixel of the view's last frame, row by row from the top.
-inline std::vector<TRGB> Frame(TTestView* target) {
-  const int width = target->ClientWidth(), height = target->ClientHeight();
-  std::vector<std::uint8_t> bytes(static_cast<size_t>(width) * height * 3);
-  const TOpenGLApi& gl = target->GL();
-  target->MakeCurrent();
-  gl.ReadBuffer(target->IsSwapBuffers() ? GL_BACK : GL_FRONT);
-  gl.PixelStorei(GL_PACK_ALIGNMENT, 1);
-  gl.ReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bytes.data());
-  gl.wglMakeCurrent(nullptr, nullptr);
-  std::vector<TRGB> pixels;
-  for (int y = height - 1; y >= 0; --y)
-    for (int x = 0; x < width; ++x) {
-      const std::uint8_t* p = &bytes[(static_cast<size_t>(y) * width + x) * 3];
-      pixels.push_back({p[0], p[1], p[2]});
-    }
-  return pixels;
-}
 
 inline int CountOf(const std::vector<TRGB>& pixels, TRGB colour) {
   int n = 0;

@@ -26,11 +26,11 @@ bool AllPlain(const std::vector<TShownItem>& items) {
                      [](const TShownItem& item) { return item.Plain && AllPlain(item.Items); });
 }
 
-class ViewMenuTest : public MenuViewTest {
+class ViewMenuTest : public ViewTest {
 protected:
   void SetUp() override {
-    MenuViewTest::SetUp();
-    menuView = AddMenuView(0, 0, 200, 100);
+    ViewTest::SetUp();
+    menuView = AddView<TMenuTestView>(0, 0, 200, 100);
     PaintNow(menuView);
   }
 
@@ -343,6 +343,7 @@ TEST_F(SpeedWindowTest, TheWindowIsLaidOutAroundItsLabelAndField) {
   ASSERT_TRUE(speed->HandleAllocated());
   EXPECT_FALSE(IsWindowVisible(speed->Handle()));
   EXPECT_EQ(ui::WindowText(speed->Handle()), "Скорость анимации");
+  EXPECT_EQ(edit->Text(), "0");
   HWND label = nullptr;
   for (HWND child = GetWindow(speed->Handle(), GW_CHILD); child;
        child = GetWindow(child, GW_HWNDNEXT))
@@ -362,12 +363,12 @@ TEST_F(SpeedWindowTest, TheWindowIsLaidOutAroundItsLabelAndField) {
   const int editH = editRect.bottom - editRect.top;
   EXPECT_EQ(labelRect.left, 3);
   EXPECT_EQ(labelRect.top, 3);
-  EXPECT_GT(labelW, 0);
+  EXPECT_GT(labelW, 100); // two lines of text
   EXPECT_GT(labelH, 0);
   EXPECT_EQ(editRect.left, 3);
   EXPECT_EQ(editRect.top, labelH + 6);
   EXPECT_EQ(editRect.right - editRect.left, labelW);
-  EXPECT_GT(editH, 0);
+  EXPECT_GT(editH, 15);
   // The client area holds both with their margins, so the field is in sight.
   EXPECT_EQ(client.right, labelW + 6);
   EXPECT_EQ(client.bottom, editH + labelH + 9);
