@@ -1,22 +1,11 @@
 #include "ui/graphics.h"
 
+#include "ui/set_if_changed.h"
 #include "ui/win_text.h"
 
 #include <cwchar>
 
 namespace ui {
-namespace {
-
-// Stores a property's new value; true when it differed, so the caller reacts to changes only.
-template <typename T> bool StoreChange(T& field, const T& value) {
-  if (field == value)
-    return false;
-  field = value;
-  return true;
-}
-
-} // namespace
-
 TColor ColorToRGB(TColor color) {
   return ColorToRGB(color, [](int index) { return static_cast<TColor>(GetSysColor(index)); });
 }
@@ -49,28 +38,28 @@ void TFont::Changed() {
 }
 
 void TFont::SetName(const std::string& name) {
-  if (StoreChange(name_, name))
+  if (SetIfChanged(name_, name))
     Changed();
 }
 void TFont::SetHeight(int height) {
-  if (StoreChange(height_, height))
+  if (SetIfChanged(height_, height))
     Changed();
 }
 void TFont::SetStyle(TFontStyles style) {
-  if (StoreChange(style_, style))
+  if (SetIfChanged(style_, style))
     Changed();
 }
 void TFont::SetColor(TColor color) {
   // The colour is applied at drawing time; the GDI font stays valid.
-  if (StoreChange(color_, color) && OnChange)
+  if (SetIfChanged(color_, color) && OnChange)
     OnChange();
 }
 void TFont::SetCharset(BYTE charset) {
-  if (StoreChange(charset_, charset))
+  if (SetIfChanged(charset_, charset))
     Changed();
 }
 void TFont::SetOrientation(int tenthsOfDegree) {
-  if (StoreChange(orientation_, tenthsOfDegree))
+  if (SetIfChanged(orientation_, tenthsOfDegree))
     Changed();
 }
 
@@ -104,11 +93,11 @@ HFONT TFont::Handle() const {
 // ---- TBrush, TPen ------------------------------------------------------------------------
 
 void TBrush::SetColor(TColor color) {
-  if (StoreChange(color_, color))
+  if (SetIfChanged(color_, color))
     handle_.reset();
 }
 void TBrush::SetStyle(TBrushStyle style) {
-  if (StoreChange(style_, style))
+  if (SetIfChanged(style_, style))
     handle_.reset();
 }
 HBRUSH TBrush::Handle() const {
@@ -120,11 +109,11 @@ HBRUSH TBrush::Handle() const {
 }
 
 void TPen::SetColor(TColor color) {
-  if (StoreChange(color_, color))
+  if (SetIfChanged(color_, color))
     handle_.reset();
 }
 void TPen::SetWidth(int width) {
-  if (StoreChange(width_, width))
+  if (SetIfChanged(width_, width))
     handle_.reset();
 }
 HPEN TPen::Handle() const {

@@ -2,6 +2,7 @@
 // Plain value types shared by the decorative controls' portable core: colours, points, sizes
 // and rectangles laid out as the window system's own, so the window code converts them 1:1.
 #include "ui/color.h"
+#include "ui/set_if_changed.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -68,14 +69,7 @@ constexpr TRect Bounds(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
 }
 
-// Stores a property's new value and tells whether it differed, so a setter repaints, re-lays
-// out or recomputes only on a real change.
-template <class T> bool SetIfChanged(T& field, const T& value) {
-  if (field == value)
-    return false;
-  field = value;
-  return true;
-}
+using ui::SetIfChanged;
 
 // A small set of enumeration members (at most 32), the published option sets of the controls.
 template <class E> class TfcSet {
