@@ -120,7 +120,8 @@ TPoint TfcText::ShadowExtent() const {
 }
 
 std::string TfcText::Shown(std::string_view raw) const {
-  return FOptions.Contains(TfcTextOption::toShowAccel) ? ui::StripAccelerators(raw) : std::string(raw);
+  return FOptions.Contains(TfcTextOption::toShowAccel) ? ui::StripAccelerators(raw)
+                                                       : std::string(raw);
 }
 
 int TfcText::ColumnWidth(int boxWidth) const {

@@ -35,7 +35,8 @@ public:
     return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
   }
   TSize MeasureText(std::string_view text, int width, unsigned format) override {
-    const std::string shown = (format & kDtNoPrefix) ? std::string(text) : ui::StripAccelerators(text);
+    const std::string shown =
+        (format & kDtNoPrefix) ? std::string(text) : ui::StripAccelerators(text);
     const int w = static_cast<int>(shown.size()) * kCharWidth;
     if (!(format & kDtWordBreak) || w <= width || width <= 0)
       return {w, kLineHeight};
