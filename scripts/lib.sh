@@ -7,8 +7,10 @@ export WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET or Gecko installers during w
 wine64=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 
-# Creates the Wine prefix once (about ten seconds); later runs reuse it.
+# Creates the Wine prefix once (about ten seconds); later runs reuse it. $1: the size of Wine's
+# desktop, 1280x1024 unless given.
 ensure_wine_prefix() {
+  desktop="${1:-1280x1024}"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     echo "creating the Wine prefix in $WINEPREFIX"
@@ -18,12 +20,30 @@ ensure_wine_prefix() {
   # Wine's own desktop: top-level windows live inside one X window, so hiding or destroying
   # one does not wait two seconds for a window manager that Xvfb does not have, maximising
   # works, and screenshots show title bars.
-  if ! grep -q '"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  if ! grep -q '"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null ||
+    ! grep -q "\"Default\"=\"$desktop\"" "$WINEPREFIX/user.reg"; then
     "$wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    "$wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f \
+    "$wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f \
       >/dev/null 2>&1
     "$wineserver" -w
   fi
+}
+
+# A second prefix at 150 % display scale (LogPixels 144), for the display-scale tests; made like
+# the first, once, then reused. Its desktop is as large as a screen that is used at 150 %.
+scaled_wineprefix="$root/build/wineprefix-144"
+ensure_scaled_wine_prefix() {
+  (
+    export WINEPREFIX="$scaled_wineprefix"
+    ensure_wine_prefix 1920x1440
+    if ! awk '/^\[Control Panel\\\\Desktop\]/ { desk = 1; next } /^\[/ { desk = 0 }
+              desk && /^"LogPixels"=dword:00000090/ { found = 1 } END { exit !found }' \
+      "$WINEPREFIX/user.reg"; then
+      "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f \
+        >/dev/null 2>&1
+      "$wineserver" -w
+    fi
+  )
 }
 
 # Starts Xvfb on the first free display number from 90 and exports DISPLAY.

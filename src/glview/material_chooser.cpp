@@ -9,10 +9,6 @@
 namespace glview {
 
 TMaterialChooser::TMaterialChooser(ui::TComponent* AOwner) : ui::TForm(AOwner) {
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  SetBounds(screenWidth / 3, screenHeight / 3, screenWidth / 3, screenHeight / 3);
-
   FMaterialList = new ui::TListBox(this);
   FMaterialList->SetParent(this);
   FMaterialList->SetAlign(ui::TAlign::alClient);
@@ -23,6 +19,13 @@ TMaterialChooser::TMaterialChooser(ui::TComponent* AOwner) : ui::TForm(AOwner) {
   SetActiveControl(FMaterialList);
 
   SetCaption("Выбор материала");
+
+  // Shown at its monitor's DPI. Its bounds come from the screen's size, which is in the screen's
+  // own pixels already, so they are set once the form is at that DPI.
+  ScaleToWindowDpi();
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  SetBounds(screenWidth / 3, screenHeight / 3, screenWidth / 3, screenHeight / 3);
 }
 
 void TMaterialChooser::ChooseSelected() {

@@ -85,23 +85,37 @@ void TCustomOpenGL::BuildSpeedForm() {
   FSpeedForm->SetBorderStyle(ui::TFormBorderStyle::bsDialog);
   // Made larger than its frame: the framework's SetClientSize measures the frame from the
   // window's present size, which a window smaller than its frame does not show.
-  FSpeedForm->SetBounds((GetSystemMetrics(SM_CXSCREEN) / 3) * 2, GetSystemMetrics(SM_CYSCREEN) / 3,
-                        200, 100);
+  FSpeedForm->SetBounds(0, 0, 200, 100);
   FSpeedForm->SetCaption("Скорость анимации");
   FSpeedForm->HandleNeeded();
 
-  auto* label = new ui::TLabel(FSpeedForm);
-  label->SetText("0 - нет анимации\r\nотриц. - обратное вращение");
-  label->SetBounds(3, 3, label->Width(), label->Height());
-  label->SetParent(FSpeedForm); // sized to its text here
+  FSpeedLabel = new ui::TLabel(FSpeedForm);
+  FSpeedLabel->SetText("0 - нет анимации\r\nотриц. - обратное вращение");
+  FSpeedLabel->SetParent(FSpeedForm); // sized to its text here
 
   FSpeedEdit = new ui::TEdit(FSpeedForm);
-  FSpeedEdit->SetBounds(3, label->Height() + 6, label->Width(), EditHeightFor(FSpeedEdit->Font()));
   FSpeedEdit->SetText(std::to_string(FAnimationSpeed));
   FSpeedEdit->SetParent(FSpeedForm);
   FSpeedEdit->OnKeyDown = ui::Bind(this, &TCustomOpenGL::SpeedEditKeyDown);
 
-  FSpeedForm->SetClientSize(label->Width() + 6, FSpeedEdit->Height() + label->Height() + 9);
+  // Shown at its monitor's DPI, placed by the screen's size (in the screen's own pixels), and
+  // laid out around its label again whenever the DPI changes.
+  FSpeedForm->ScaleToWindowDpi();
+  FSpeedForm->SetBounds((GetSystemMetrics(SM_CXSCREEN) / 3) * 2, GetSystemMetrics(SM_CYSCREEN) / 3,
+                        FSpeedForm->Width(), FSpeedForm->Height());
+  LayoutSpeedForm();
+  FSpeedForm->OnDpiChanged = [this](ui::TComponent*) { LayoutSpeedForm(); };
+}
+
+// The label at the top left, sized to its text; the edit below it, as wide; the window around
+// both.
+void TCustomOpenGL::LayoutSpeedForm() {
+  const auto scaled = [this](int designed) { return FSpeedForm->Scaled(designed); };
+  FSpeedLabel->SetBounds(scaled(3), scaled(3), FSpeedLabel->Width(), FSpeedLabel->Height());
+  FSpeedEdit->SetBounds(scaled(3), FSpeedLabel->Height() + scaled(6), FSpeedLabel->Width(),
+                        EditHeightFor(FSpeedEdit->Font()));
+  FSpeedForm->SetClientSize(FSpeedLabel->Width() + scaled(6),
+                            FSpeedEdit->Height() + FSpeedLabel->Height() + scaled(9));
 }
 
 TCustomOpenGL::~TCustomOpenGL() {

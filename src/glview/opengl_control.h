@@ -29,6 +29,7 @@
 #include "ui/custom_control.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/label.h"
 #include "ui/menus.h"
 #include "ui/timer.h"
 
@@ -187,6 +188,7 @@ protected:
   TViewMatrix FScreenMatrix;
   std::vector<TObjectEntry> FObjectList;
   ui::TForm* FSpeedForm = nullptr;
+  ui::TLabel* FSpeedLabel = nullptr;
   ui::TEdit* FSpeedEdit = nullptr;
   ui::TColor FBGColor = 0;
   bool FIsSwapBuffers = true;
@@ -209,6 +211,7 @@ private:
   void DestroyContext();
   void FreeObjects();
   void BuildSpeedForm();
+  void LayoutSpeedForm();
 };
 
 // Publishes the properties and events a window description sets; adds nothing.

@@ -6,9 +6,17 @@
 
 namespace toolbar {
 namespace {
+// Designed sizes, scaled to the toolbar's DPI where used.
 constexpr int kGripWidth = 8;   // the locked toolbar's dotted handle
 constexpr int kItemPadding = 8; // each side of a caption
 constexpr int kSeparatorWidth = 7;
+constexpr int kItemInset = 2; // above and below an item, and before the first
+constexpr int kEndRoom = 6;   // after the last item
+
+void FillRectColour(HDC dc, const RECT& rect, COLORREF colour) {
+  ui::UniqueBrush brush(CreateSolidBrush(colour));
+  FillRect(dc, &rect, brush.get());
+}
 } // namespace
 
 TToolBar::TToolBar(ui::TComponent* owner) : ui::TCustomControl(owner) {
@@ -21,6 +29,11 @@ TToolBar::TToolBar(ui::TComponent* owner) : ui::TCustomControl(owner) {
 void TToolBar::CreateWnd() {
   ui::TCustomControl::CreateWnd();
   Layout();
+}
+
+void TToolBar::ChangeScale(int oldDpi, int newDpi) {
+  ui::TCustomControl::ChangeScale(oldDpi, newDpi);
+  ModelChanged();
 }
 
 void TToolBar::AddMenuButton(ui::TMenuItem* item) {
@@ -44,26 +57,26 @@ void TToolBar::Layout() {
     return;
   ui::WindowDC dc(Handle());
   ui::ScopedSelect font(dc.get(), Font().Handle());
-  int x = kGripWidth + 2;
+  int x = Scaled(kGripWidth) + Scaled(kItemInset);
   const int height = ClientHeight();
   for (std::size_t i = 0; i < model_.Items.size(); ++i) {
     const TToolBarItem& item = model_.Items[i];
     if (!item.Visible)
       continue;
-    int width = kSeparatorWidth;
+    int width = Scaled(kSeparatorWidth);
     if (item.Kind != TToolBarItemKind::Separator) {
       RECT text{0, 0, 0, 0};
       const std::wstring caption = ui::ToWide(item.ShowCaption ? item.Caption : std::string("?"));
       DrawTextW(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_CALCRECT | DT_SINGLELINE);
-      width = text.right + 2 * kItemPadding;
+      width = text.right + 2 * Scaled(kItemPadding);
     }
-    itemRects_[i] = RECT{x, 2, x + width, height - 2};
+    itemRects_[i] = RECT{x, Scaled(kItemInset), x + width, height - Scaled(kItemInset)};
     x += width;
   }
   // The toolbar is as long as its items, like a docked toolbar of an office program.
-  if (Width() != x + 6)
-    SetBounds(Left(), Top(), x + 6, Height());
+  if (Width() != x + Scaled(kEndRoom))
+    SetBounds(Left(), Top(), x + Scaled(kEndRoom), Height());
 }
 
 int TToolBar::ItemAt(int x, int y) const {
@@ -78,10 +91,13 @@ void TToolBar::Paint() {
   HDC dc = Canvas().Handle();
   const RECT client = ClientRect();
   FillGradient(dc, client, ui::RGBColor(0xF5, 0xF9, 0xFF), ui::RGBColor(0xC6, 0xD8, 0xF0));
-  // The grip of a locked toolbar: a column of dots.
-  for (int y = 6; y + 2 < client.bottom - 4; y += 4) {
-    SetPixel(dc, 3, y, RGB(0x6F, 0x8F, 0xB8));
-    SetPixel(dc, 4, y + 1, RGB(0xFF, 0xFF, 0xFF));
+  // The grip of a locked toolbar: a column of dots, each a dark and a light square.
+  const int dot = Scaled(1);
+  for (int y = Scaled(6); y + Scaled(2) < client.bottom - Scaled(4); y += Scaled(4)) {
+    const RECT dark{Scaled(3), y, Scaled(3) + dot, y + dot};
+    const RECT light{Scaled(4), y + dot, Scaled(4) + dot, y + 2 * dot};
+    FillRectColour(dc, dark, RGB(0x6F, 0x8F, 0xB8));
+    FillRectColour(dc, light, RGB(0xFF, 0xFF, 0xFF));
   }
   ui::ScopedSelect font(dc, Font().Handle());
   SetBkMode(dc, TRANSPARENT);
@@ -93,10 +109,10 @@ void TToolBar::Paint() {
       continue;
     if (item.Kind == TToolBarItemKind::Separator) {
       const int x = (rect.left + rect.right) / 2;
-      ui::UniquePen pen(CreatePen(PS_SOLID, 1, RGB(0x9A, 0xB4, 0xD6)));
+      ui::UniquePen pen(CreatePen(PS_SOLID, Scaled(1), RGB(0x9A, 0xB4, 0xD6)));
       ui::ScopedSelect selected(dc, pen.get());
-      MoveToEx(dc, x, rect.top + 3, nullptr);
-      LineTo(dc, x, rect.bottom - 3);
+      MoveToEx(dc, x, rect.top + Scaled(3), nullptr);
+      LineTo(dc, x, rect.bottom - Scaled(3));
       continue;
     }
     const bool hot = static_cast<int>(i) == hotItem_;

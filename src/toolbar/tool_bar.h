@@ -30,6 +30,7 @@ protected:
   void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
   void MouseLeave() override;
   void CreateWnd() override;
+  void ChangeScale(int oldDpi, int newDpi) override;
 
 private:
   int ItemAt(int x, int y) const;

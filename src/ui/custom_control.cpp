@@ -31,6 +31,11 @@ void TCustomControl::DestroyWnd() {
   }
 }
 
+void TCustomControl::ChangeScale(int oldDpi, int newDpi) {
+  TWinControl::ChangeScale(oldDpi, newDpi);
+  canvas_.Font.ScaleTo(newDpi);
+}
+
 void TCustomControl::PaintHandler() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(Handle(), &ps);

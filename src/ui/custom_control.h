@@ -22,6 +22,7 @@ protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void DestroyWnd() override;
+  void ChangeScale(int oldDpi, int newDpi) override; // the canvas font too
   virtual void Paint() {}
 
 private:

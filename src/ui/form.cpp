@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "ui/application.h"
+#include "ui/window_dpi.h"
 
 namespace ui {
 
@@ -36,10 +37,76 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::AfterConstruction() {
+  ScaleToWindowDpi();
   for (int i = 0; i < ComponentCount(); ++i)
     Components(i)->Loaded();
   if (OnCreate)
     OnCreate(this);
+}
+
+void TForm::ScaleToWindowDpi() {
+  if (scaledToWindow_)
+    return;
+  scaledToWindow_ = true;
+  ScaleForDpi(WindowDpi(Handle()));
+}
+
+void TForm::SetClientSize(int width, int height) {
+  designedClientWidth_ = DesignedFor(width, Dpi(), designedClientWidth_);
+  designedClientHeight_ = DesignedFor(height, Dpi(), designedClientHeight_);
+  hasDesignedClient_ = true;
+  TWinControl::SetClientSize(width, height);
+}
+
+void TForm::ScaleBounds(int oldDpi) {
+  if (!HandleAllocated()) {
+    TWinControl::ScaleBounds(oldDpi);
+    return;
+  }
+  HWND window = Handle();
+  const bool normal = !IsZoomed(window) && !IsIconic(window);
+  // A client size still as designed stays so: frames do not scale as their clients do.
+  const RECT client = ClientRect();
+  const bool keepClient = hasDesignedClient_ && normal &&
+                          client.right == ScaleToDpi(designedClientWidth_, oldDpi) &&
+                          client.bottom == ScaleToDpi(designedClientHeight_, oldDpi);
+  if (!suggested_) {
+    TWinControl::ScaleBounds(oldDpi);
+  } else if (normal) {
+    const RECT& r = *suggested_;
+    SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  } else {
+    // The restored bounds scale as designed; the maximised window takes the system's rectangle.
+    TWinControl::ScaleBounds(oldDpi);
+    if (IsZoomed(window)) {
+      const RECT& r = *suggested_;
+      SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+  if (keepClient)
+    TWinControl::SetClientSize(Scaled(designedClientWidth_), Scaled(designedClientHeight_));
+}
+
+void TForm::ChangeScale(int oldDpi, int newDpi) {
+  TWinControl::ChangeScale(oldDpi, newDpi);
+  if (OnDpiChanged)
+    OnDpiChanged(this);
+}
+
+void TForm::DpiChanged(int dpi, const RECT& suggested) {
+  scaledToWindow_ = true; // the window's own DPI from here on
+  if (dpi == Dpi()) {
+    SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+              suggested.bottom - suggested.top);
+    return;
+  }
+  suggested_ = &suggested;
+  struct Reset {
+    const RECT*& suggested;
+    ~Reset() { suggested = nullptr; }
+  } reset{suggested_};
+  ScaleForDpi(dpi);
 }
 
 void TForm::SetWindowState(TWindowState state) {
@@ -58,6 +125,7 @@ void TForm::SetVisible(bool visible) {
     return;
   }
   HWND window = Handle();
+  ScaleToWindowDpi();
   const bool wasVisible = IsWindowVisible(window) != FALSE;
   TWinControl::SetVisible(true);
   if (!wasVisible) {
@@ -137,6 +205,9 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     return TWinControl::WndProc(message, wParam, lParam);
+  case WM_DPICHANGED: // another monitor, or the display scale changed
+    DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    return 0;
   case WM_SYSCHAR:
     // Access letters of the form's menus, which live on a toolbar rather than a menu bar.
     if (Application().DispatchAccelerator(this, static_cast<wchar_t>(wParam)))

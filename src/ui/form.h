@@ -24,8 +24,16 @@ public:
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* control) { activeControl_ = control; }
 
-  // Runs after the window description is applied: Loaded on every component, then OnCreate.
+  // Runs after the window description is applied: the form is scaled to its window's DPI, then
+  // Loaded runs on every component, then OnCreate.
   void AfterConstruction();
+  // Shows the form, described at the design DPI, at its window's DPI. Once: AfterConstruction
+  // does it, and a form built without it is scaled as it is first shown. Later changes of DPI
+  // (WM_DPICHANGED: another monitor, another scale) rescale it from its designed sizes.
+  void ScaleToWindowDpi();
+  // The client size is remembered at the design DPI and kept through changes of DPI, as long as
+  // nothing else has resized the window since.
+  void SetClientSize(int width, int height) override;
 
   void SetVisible(bool visible) override;
   void Close();
@@ -38,19 +46,31 @@ public:
   TCloseEvent OnClose;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
+  // After the form and its controls have taken a new DPI.
+  TNotifyEvent OnDpiChanged;
 
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
   void CreateParams(TCreateParams& params) override;
   virtual void DoClose(TCloseAction& action);
+  void ScaleBounds(int oldDpi) override;
+  void ChangeScale(int oldDpi, int newDpi) override;
 
 private:
+  void DpiChanged(int dpi, const RECT& suggested);
+
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TWindowState windowState_ = TWindowState::wsNormal;
   TWinControl* activeControl_ = nullptr;
   int modalResult_ = mrNone;
   bool modal_ = false;
+  bool scaledToWindow_ = false;
+  // The client size at the design DPI, once SetClientSize has set one.
+  bool hasDesignedClient_ = false;
+  int designedClientWidth_ = 0, designedClientHeight_ = 0;
+  // While a change of DPI is applied: the window rectangle the system suggests for it.
+  const RECT* suggested_ = nullptr;
 };
 
 } // namespace ui

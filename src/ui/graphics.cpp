@@ -15,7 +15,8 @@ TColor ColorToRGB(TColor color) {
 TFont::TFont() = default;
 
 TFont::TFont(const TFont& other)
-    : name_(other.name_), height_(other.height_), style_(other.style_), color_(other.color_),
+    : name_(other.name_), height_(other.height_), designedHeight_(other.designedHeight_),
+      pixelsPerInch_(other.pixelsPerInch_), style_(other.style_), color_(other.color_),
       charset_(other.charset_), orientation_(other.orientation_) {}
 
 TFont& TFont::operator=(const TFont& other) {
@@ -23,6 +24,8 @@ TFont& TFont::operator=(const TFont& other) {
     return *this;
   name_ = other.name_;
   height_ = other.height_;
+  designedHeight_ = other.designedHeight_;
+  pixelsPerInch_ = other.pixelsPerInch_;
   style_ = other.style_;
   color_ = other.color_;
   charset_ = other.charset_;
@@ -42,7 +45,16 @@ void TFont::SetName(const std::string& name) {
     Changed();
 }
 void TFont::SetHeight(int height) {
-  if (SetIfChanged(height_, height))
+  if (!SetIfChanged(height_, height))
+    return;
+  designedHeight_ = DesignedFor(height, pixelsPerInch_, designedHeight_);
+  Changed();
+}
+
+void TFont::ScaleTo(int dpi) {
+  if (!SetIfChanged(pixelsPerInch_, dpi))
+    return;
+  if (SetIfChanged(height_, ScaleToDpi(designedHeight_, dpi)))
     Changed();
 }
 void TFont::SetStyle(TFontStyles style) {

@@ -2,6 +2,7 @@
 // Font, brush and pen descriptions that make their GDI objects on demand, and the canvas that
 // draws with them on a device context it does not own.
 #include "ui/color.h"
+#include "ui/display_scale.h"
 #include "ui/handles.h"
 
 #include <functional>
@@ -42,6 +43,12 @@ public:
   void SetCharset(BYTE charset);
   void SetOrientation(int tenthsOfDegree);
 
+  // The DPI the height is in. A font is described at the design DPI and shown at its window's:
+  // ScaleTo takes the height from the designed one, and a height set at another DPI is taken
+  // back to the design DPI for later changes.
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  void ScaleTo(int dpi);
+
   // The LOGFONTW this description makes; callers may adjust it for a font of their own.
   LOGFONTW LogFont() const;
   HFONT Handle() const; // made on first use after a change; owned by the font
@@ -53,6 +60,8 @@ private:
 
   std::string name_ = "MS Sans Serif";
   int height_ = -11;
+  int designedHeight_ = -11;
+  int pixelsPerInch_ = kDesignDpi;
   TFontStyles style_ = 0;
   TColor color_ = clWindowText;
   BYTE charset_ = DEFAULT_CHARSET;

@@ -393,6 +393,14 @@ void TWinControl::UpdateBoundsFromWindow() {
   top_ = rect.top;
   width_ = rect.right - rect.left;
   height_ = rect.bottom - rect.top;
+  KeepDesignedBounds();
+}
+
+void TWinControl::KeepDesignedBounds() {
+  designedLeft_ = DesignedFor(left_, dpi_, designedLeft_);
+  designedTop_ = DesignedFor(top_, dpi_, designedTop_);
+  designedWidth_ = DesignedFor(width_, dpi_, designedWidth_);
+  designedHeight_ = DesignedFor(height_, dpi_, designedHeight_);
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
@@ -400,6 +408,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   top_ = top;
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
+  KeepDesignedBounds();
   if (!handle_)
     return;
   settingBounds_ = true;
@@ -444,6 +453,24 @@ void TWinControl::SetClientSize(int width, int height) {
   GetClientRect(window, &client);
   if (client.right != width || client.bottom != height)
     SetBounds(left_, top_, width_ + width - client.right, height_ + height - client.bottom);
+}
+
+void TWinControl::ScaleForDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_)
+    return;
+  const int oldDpi = dpi_;
+  dpi_ = dpi;
+  ScaleBounds(oldDpi);
+  font_.ScaleTo(dpi); // labels size themselves to the new font here
+  for (TWinControl* child : std::vector<TWinControl*>(children_))
+    child->ScaleForDpi(dpi);
+  AlignChildren();
+  ChangeScale(oldDpi, dpi);
+}
+
+void TWinControl::ScaleBounds(int /*oldDpi*/) {
+  SetBounds(Scaled(designedLeft_), Scaled(designedTop_), Scaled(designedWidth_),
+            Scaled(designedHeight_));
 }
 
 void TWinControl::SetAlign(TAlign align) {
@@ -500,6 +527,7 @@ void TWinControl::SetParent(TWinControl* parent) {
   if (!parent_)
     return;
   parent_->AddChild(this);
+  ScaleForDpi(parent_->dpi_);
   if (parent_->handle_) {
     if (handle_)
       ::SetParent(handle_, parent_->handle_);

@@ -6,6 +6,7 @@
 // handed to the application object, which shows the error box.
 #include "ui/color.h"
 #include "ui/component.h"
+#include "ui/display_scale.h"
 #include "ui/events.h"
 #include "ui/graphics.h"
 
@@ -57,6 +58,15 @@ public:
   int ClientHeight();
   virtual void SetClientSize(int width, int height);
 
+  // Display scale: the DPI the control's bounds and font are in. Controls are described at the
+  // design DPI; ScaleForDpi shows them at another, this control and its children, bounds and font
+  // taken from their designed values. A child parented to a control at another DPI takes its
+  // parent's.
+  int Dpi() const { return dpi_; }
+  void ScaleForDpi(int dpi);
+  // A designed size (pixels at the design DPI) at the control's DPI.
+  int Scaled(int designed) const { return ScaleToDpi(designed, dpi_); }
+
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
 
@@ -75,7 +85,11 @@ public:
   void SetCaption(const std::string& text) { SetText(text); }
 
   TFont& Font() { return font_; }
-  void SetFont(const TFont& font) { font_ = font; }
+  // The font is taken as described and shown at the control's DPI.
+  void SetFont(const TFont& font) {
+    font_ = font;
+    font_.ScaleTo(dpi_);
+  }
   TColor Color() const { return color_; }
   void SetColor(TColor color);
   TCursor Cursor() const { return cursor_; }
@@ -141,6 +155,14 @@ protected:
   virtual void KeyPress(char& key);
   virtual void Resize();
   virtual void FontChanged();
+  // Display scale: ScaleBounds shows the designed bounds at the new DPI (forms add their frame
+  // and client rules); ChangeScale runs once the control and its children are at the new DPI,
+  // for sizes of a control's own (its drawing, its layout).
+  virtual void ScaleBounds(int oldDpi);
+  virtual void ChangeScale(int oldDpi, int newDpi) {
+    (void)oldDpi;
+    (void)newDpi;
+  }
   bool MouseInControl() const { return mouseInside_; }
 
   // Notifications a parent reflects back to the child they concern.
@@ -168,6 +190,7 @@ private:
   void Detach();
   void CreateHandle();
   void UpdateBoundsFromWindow();
+  void KeepDesignedBounds();
   void AddChild(TWinControl* child);
   void RemoveChild(TWinControl* child);
 
@@ -176,6 +199,9 @@ private:
   TWinControl* parent_ = nullptr;
   std::vector<TWinControl*> children_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  // The bounds at the design DPI (see ui/display_scale.h).
+  int designedLeft_ = 0, designedTop_ = 0, designedWidth_ = 0, designedHeight_ = 0;
+  int dpi_ = kDesignDpi;
   TAlign align_ = TAlign::alNone;
   bool visible_ = true;
   bool enabled_ = true;

@@ -5,13 +5,14 @@
 namespace widgets {
 
 TfcCaptionPlacement LayoutCaption(const TfcCaptionLayoutInput& in) {
+  const auto px = [&in](int designed) { return ui::ScaleToDpi(designed, in.Dpi); };
   const int tw = in.Text.cx;
   const int th = in.Text.cy;
   const int gw = in.Glyph.cx;
   const int gh = in.Glyph.cy;
   const bool hasGlyph = gw > 0 && gh > 0;
-  const int s0 = in.HasCaption && hasGlyph ? in.Spacing : 0;
-  const int m = in.Margin == -1 ? 4 : in.Margin;
+  const int s0 = in.HasCaption && hasGlyph ? px(in.Spacing) : 0;
+  const int m = px(in.Margin == -1 ? 4 : in.Margin);
 
   TPoint anchor{in.Client.cx / 2, in.Client.cy / 2};
   if (in.Alignment == TAlignment::taLeftJustify)
@@ -20,7 +21,7 @@ TfcCaptionPlacement LayoutCaption(const TfcCaptionLayoutInput& in) {
     anchor.x = in.Client.cx - m - (tw + gw + s0) / 2;
 
   // Without a glyph the caption moves up a little from the middle (a negative spacing).
-  const int s = hasGlyph ? s0 : (s0 - 6) / 2;
+  const int s = hasGlyph ? s0 : (s0 - px(6)) / 2;
   TPoint g; // top-left corners
   TPoint t;
   switch (in.Layout) {
@@ -50,24 +51,24 @@ TfcCaptionPlacement LayoutCaption(const TfcCaptionLayoutInput& in) {
   }
   }
   const TfcImgDownOffsets& o = in.Offsets;
-  t = {t.x + o.TextX, t.y + o.TextY};
-  g = {g.x + o.GlyphX, g.y + o.GlyphY};
+  t = {t.x + px(o.TextX), t.y + px(o.TextY)};
+  g = {g.x + px(o.GlyphX), g.y + px(o.GlyphY)};
   if (in.Down) {
-    t = {t.x + o.TextDownX, t.y + o.TextDownY};
-    g = {g.x + o.TextDownX, g.y + o.TextDownY};
+    t = {t.x + px(o.TextDownX), t.y + px(o.TextDownY)};
+    g = {g.x + px(o.TextDownX), g.y + px(o.TextDownY)};
   }
 
   TfcCaptionPlacement p;
   p.Glyph = Bounds(g.x, g.y, gw, gh);
   const TRect text = Bounds(t.x, t.y, tw, th);
-  const TRect area{2, 2, in.Client.cx - 2, in.Client.cy - 2};
+  const TRect area{px(2), px(2), in.Client.cx - px(2), in.Client.cy - px(2)};
   p.Caption = {std::max(text.Left, area.Left), std::max(text.Top, area.Top),
                std::min(text.Right, area.Right), std::min(text.Bottom, area.Bottom)};
   const TRect both =
       hasGlyph ? TRect{std::min(text.Left, p.Glyph.Left), std::min(text.Top, p.Glyph.Top),
                        std::max(text.Right, p.Glyph.Right), std::max(text.Bottom, p.Glyph.Bottom)}
                : text;
-  p.Focus = both.Inflate(2, 2);
+  p.Focus = both.Inflate(px(2), px(2));
   return p;
 }
 

@@ -4,6 +4,8 @@
 #include "widgets/fc_text.h"
 #include "widgets/fc_types.h"
 
+#include "ui/display_scale.h"
+
 namespace widgets {
 
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
@@ -36,6 +38,9 @@ struct TfcCaptionLayoutInput {
   int Spacing = 4;
   TfcImgDownOffsets Offsets;
   bool Down = false;
+  // The button's DPI: margin, spacing, offsets and the layout's own distances are designed
+  // values, placed scaled to it (the sizes above are measured, already at this DPI).
+  int Dpi = ui::kDesignDpi;
 };
 
 struct TfcCaptionPlacement {

@@ -64,6 +64,12 @@ void TfcCustomBitBtn::CreateWnd() {
     ApplyParentClipping();
 }
 
+// The caption's offsets and effects are drawn at the new DPI.
+void TfcCustomBitBtn::ChangeScale(int oldDpi, int newDpi) {
+  ui::TWinControl::ChangeScale(oldDpi, newDpi);
+  Invalidate();
+}
+
 void TfcCustomBitBtn::Loaded() {
   FLoading = false;
   // A button that may not take the focus is no stop for the Tab key either.
@@ -391,7 +397,10 @@ void TfcCustomBitBtn::DrawCaptionAndGlyph(HDC dc, bool down) {
   TfcDCTextCanvas canvas(dc);
   FTextOptions.SetText(caption);
   FTextOptions.SetFont(FontSpecOf(Font()));
-  FTextOptions.SetRect({client.left + 2, client.top + 2, client.right - 2, client.bottom - 2});
+  FTextOptions.SetDpi(Dpi());
+  const int inset = Scaled(2);
+  FTextOptions.SetRect(
+      {client.left + inset, client.top + inset, client.right - inset, client.bottom - inset});
   const TRect measured = FTextOptions.Measure(canvas, false);
 
   TfcCaptionLayoutInput in;
@@ -406,6 +415,7 @@ void TfcCustomBitBtn::DrawCaptionAndGlyph(HDC dc, bool down) {
   in.Spacing = FSpacing;
   in.Offsets = FOffsets;
   in.Down = down;
+  in.Dpi = Dpi();
   const TfcCaptionPlacement place = LayoutCaption(in);
 
   DrawGlyph(dc, place.Glyph);

@@ -107,6 +107,7 @@ protected:
 
   void CreateParams(ui::TCreateParams& params) override;
   void CreateWnd() override;
+  void ChangeScale(int oldDpi, int newDpi) override;
   bool DrawItem(DRAWITEMSTRUCT& item) override;
   void MouseEnter() override;
   void MouseLeave() override;

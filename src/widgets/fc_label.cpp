@@ -43,6 +43,12 @@ void TfcCustomLabel::FontChanged() {
   AdjustBounds();
 }
 
+void TfcCustomLabel::ChangeScale(int oldDpi, int newDpi) {
+  ui::TCustomControl::ChangeScale(oldDpi, newDpi);
+  AdjustBounds();
+  Invalidate();
+}
+
 void TfcCustomLabel::AdjustBounds() {
   if (!FAutoSize || FLoading)
     return;
@@ -50,6 +56,7 @@ void TfcCustomLabel::AdjustBounds() {
   TfcDCTextCanvas canvas(screen.get());
   FTextOptions.SetText(FCaption);
   FTextOptions.SetFont(FontSpecOf(Font()));
+  FTextOptions.SetDpi(Dpi());
   FTextOptions.SetRect(Bounds(0, 0, Width(), Height()));
   const TRect box = FTextOptions.Measure(canvas, false);
   // Right-justified text keeps its right edge where the window description put it.
@@ -95,6 +102,7 @@ void TfcCustomLabel::DrawCaption(HDC dc, const RECT& client) {
   TfcDCTextCanvas canvas(dc);
   FTextOptions.SetText(FCaption);
   FTextOptions.SetFont(FontSpecOf(Font()));
+  FTextOptions.SetDpi(Dpi());
   FTextOptions.SetRect({client.left, client.top, client.right, client.bottom});
   FTextOptions.Draw(canvas);
 }

@@ -28,6 +28,7 @@ protected:
 
   void Paint() override;
   void FontChanged() override;
+  void ChangeScale(int oldDpi, int newDpi) override; // the effects' room changes too
   // Sizes the label to its caption and effects, measured on a screen device context.
   void AdjustBounds();
 

@@ -100,14 +100,14 @@ unsigned TfcText::TextFlags() const {
 TPoint TfcText::ExtrudeExtent() const {
   if (!FExtrudeEffects.Enabled())
     return {};
-  const int d = std::max(0, FExtrudeEffects.Depth());
+  const int d = Px(std::max(0, FExtrudeEffects.Depth()));
   return {d, d};
 }
 
 TPoint TfcText::ShadowExtent() const {
   if (!FShadow.Enabled())
     return {};
-  TPoint s{FShadow.XOffset(), FShadow.YOffset()};
+  TPoint s{Px(FShadow.XOffset()), Px(FShadow.YOffset())};
   // A shadow on the side the extrusion already trails to falls inside its room.
   if (FExtrudeEffects.Enabled()) {
     const TPoint step = ExtrudeStep(FExtrudeEffects.Orientation());
@@ -125,7 +125,7 @@ std::string TfcText::Shown(std::string_view raw) const {
 }
 
 int TfcText::ColumnWidth(int boxWidth) const {
-  const int outline = FStyle == TfcTextStyle::fclsOutline ? 2 : 0;
+  const int outline = FStyle == TfcTextStyle::fclsOutline ? 2 * Px(1) : 0;
   return std::max(1, boxWidth - ExtrudeExtent().x - std::abs(ShadowExtent().x) - outline);
 }
 
@@ -162,7 +162,7 @@ TSize TfcText::BlockSize(TfcTextCanvas& canvas) const {
   for (std::string_view line : SplitCaptionLines(FText)) {
     const TSize sz = canvas.TextExtent(Shown(line));
     w = std::max(w, sz.cx);
-    h += sz.cy + (first ? 0 : FLineSpacing);
+    h += sz.cy + (first ? 0 : Px(FLineSpacing));
     first = false;
   }
   return {w, h};
@@ -198,7 +198,7 @@ TSize TfcText::TextSize(TfcTextCanvas& canvas) const {
       sz = canvas.MeasureText(line, wrapWidth, TextFlags());
     }
     w = std::max(w, sz.cx);
-    h += sz.cy + (first ? 0 : FLineSpacing);
+    h += sz.cy + (first ? 0 : Px(FLineSpacing));
     first = false;
   }
   return {w + 1, h};
@@ -214,8 +214,8 @@ TRect TfcText::Box(const TRect& r, TSize text, bool clamp) const {
   int width = text.cx + e.x + s.x;
   int height = text.cy + e.y + s.y;
   if (FStyle == TfcTextStyle::fclsOutline) {
-    width += 2;
-    height += 2;
+    width += 2 * Px(1);
+    height += 2 * Px(1);
   }
   if (clamp) {
     width = std::min(width, std::max(0, r.Width()));
@@ -259,7 +259,7 @@ void TfcText::AlignRect(TSize box) {
 TRect TfcText::LetterRect(TfcTextCanvas& canvas) {
   TRect d = Box(FRect, TextSize(canvas), true);
   if (FStyle == TfcTextStyle::fclsOutline)
-    d = d.Offset(1, 1); // room for the outline copies on the upper and left side
+    d = d.Offset(Px(1), Px(1)); // room for the outline copies on the upper and left side
   const TPoint s = ShadowExtent();
   return d.Offset(s.x < 0 ? -s.x : 0, s.y < 0 ? -s.y : 0);
 }
@@ -275,7 +275,7 @@ void TfcText::Draw(TfcTextCanvas& canvas) {
 
   if (FExtrudeEffects.Enabled()) {
     const TPoint step = ExtrudeStep(FExtrudeEffects.Orientation());
-    const int depth = std::max(0, FExtrudeEffects.Depth());
+    const int depth = Px(std::max(0, FExtrudeEffects.Depth()));
     const int x = depth * std::abs(step.x) / 2;
     const int y = depth * std::abs(step.y) / 2;
     d = d.Offset(x, y).Offset(-step.x * x, -step.y * y);
@@ -292,29 +292,29 @@ void TfcText::Draw(TfcTextCanvas& canvas) {
     }
   }
   if (FShadow.Enabled())
-    DrawTextRect(canvas, d.Offset(FShadow.XOffset(), FShadow.YOffset()),
+    DrawTextRect(canvas, d.Offset(Px(FShadow.XOffset()), Px(FShadow.YOffset())),
                  enabled ? FShadow.Color() : FDisabledColors.ShadeColor());
 
   if (!enabled) {
     // Engraved: a light copy below right, the letters in the shade colour.
-    DrawTextRect(canvas, d.Offset(1, 1), FDisabledColors.HighlightColor());
+    DrawTextRect(canvas, d.Offset(Px(1), Px(1)), FDisabledColors.HighlightColor());
     DrawTextRect(canvas, d, FDisabledColors.ShadeColor());
     return;
   }
   switch (FStyle) {
   case TfcTextStyle::fclsLowered: // light falls from the upper left into sunk letters
-    DrawTextRect(canvas, d.Offset(-1, -1), FShadeColor);
-    DrawTextRect(canvas, d.Offset(1, 1), FHighlightColor);
+    DrawTextRect(canvas, d.Offset(-Px(1), -Px(1)), FShadeColor);
+    DrawTextRect(canvas, d.Offset(Px(1), Px(1)), FHighlightColor);
     break;
   case TfcTextStyle::fclsRaised:
-    DrawTextRect(canvas, d.Offset(-1, -1), FHighlightColor);
-    DrawTextRect(canvas, d.Offset(1, 1), FShadeColor);
+    DrawTextRect(canvas, d.Offset(-Px(1), -Px(1)), FHighlightColor);
+    DrawTextRect(canvas, d.Offset(Px(1), Px(1)), FShadeColor);
     break;
   case TfcTextStyle::fclsOutline:
     for (int dy = -1; dy <= 1; ++dy)
       for (int dx = -1; dx <= 1; ++dx)
         if (dx != 0 || dy != 0)
-          DrawTextRect(canvas, d.Offset(dx, dy), FOutlineColor);
+          DrawTextRect(canvas, d.Offset(dx * Px(1), dy * Px(1)), FOutlineColor);
     break;
   case TfcTextStyle::fclsDefault:
     break;
@@ -339,7 +339,7 @@ void TfcText::DrawTextRect(TfcTextCanvas& canvas, TRect r, TColor color) {
         canvas.PaintText(line, r, flags, color);
         h = canvas.MeasureText(line, r.Width(), flags).cy;
       }
-      r = r.Offset(0, h + FLineSpacing);
+      r = r.Offset(0, h + Px(FLineSpacing));
     }
   }
   canvas.SetTransparent(wasTransparent);
@@ -406,7 +406,7 @@ void TfcText::DrawRotated(TfcTextCanvas& canvas, const TRect& r, TColor color) {
     const TPoint origin{static_cast<int>(std::lround(cx + vx * cs + vy * sn)),
                         static_cast<int>(std::lround(cy - vx * sn + vy * cs))};
     canvas.PaintTextAt(line, origin, color);
-    ly += sz.cy + FLineSpacing;
+    ly += sz.cy + Px(FLineSpacing);
   }
 }
 

@@ -6,6 +6,8 @@
 #include "widgets/fc_text_effects.h"
 #include "widgets/fc_types.h"
 
+#include "ui/display_scale.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +39,10 @@ public:
   const TRect& Rect() const { return FRect; }
   void SetFont(const TfcFontSpec& font) { FFont = font; }
   const TfcFontSpec& Font() const { return FFont; }
+  // The DPI the owner is shown at (its font already is): depths, offsets and spacings are
+  // designed values and are drawn scaled to it.
+  void SetDpi(int dpi) { FDpi = dpi; }
+  int Dpi() const { return FDpi; }
 
   // The box the caption and its effects occupy for the current rectangle. Unclamped, it may be
   // larger than the rectangle (the size a control should take to show everything).
@@ -101,11 +107,13 @@ private:
                     TColor color);
   int ColumnWidth(int boxWidth) const;
   std::string Shown(std::string_view raw) const;
+  int Px(int designed) const { return ui::ScaleToDpi(designed, FDpi); }
 
   TfcTextOwner FOwner;
   std::string FText;
   TRect FRect;
   TfcFontSpec FFont;
+  int FDpi = ui::kDesignDpi;
 
   TAlignment FAlignment = TAlignment::taLeftJustify;
   TfcVAlignment FVAlignment = TfcVAlignment::vaTop;
