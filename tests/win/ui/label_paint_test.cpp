@@ -5,12 +5,102 @@
 #include "ui/gdi_bookkeeping.h"
 #include "ui/label.h"
 
+#include "ui/win_text.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace ui {
 namespace {
+
+// The records of a metafile that put pixels on its surface, with the raster operation of the
+// block transfers (0 for the others).
+struct TDrawStep {
+  DWORD Type;
+  DWORD Rop;
+};
+
+int CALLBACK CollectDrawSteps(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM steps) {
+  static constexpr DWORD kDrawing[] = {
+      EMR_BITBLT,        EMR_STRETCHBLT,        EMR_MASKBLT,     EMR_PLGBLT,
+      EMR_STRETCHDIBITS, EMR_SETDIBITSTODEVICE, EMR_EXTTEXTOUTW, EMR_EXTTEXTOUTA,
+      EMR_POLYTEXTOUTW,  EMR_POLYTEXTOUTA,      EMR_FILLRGN,     EMR_PAINTRGN,
+      EMR_FRAMERGN,      EMR_RECTANGLE,         EMR_ROUNDRECT,   EMR_POLYGON,
+      EMR_POLYGON16,     EMR_POLYPOLYGON16,     EMR_LINETO,      EMR_SETPIXELV};
+  if (std::find(std::begin(kDrawing), std::end(kDrawing), record->iType) != std::end(kDrawing)) {
+    const DWORD rop =
+        record->iType == EMR_BITBLT ? reinterpret_cast<const EMRBITBLT*>(record)->dwRop : 0;
+    reinterpret_cast<std::vector<TDrawStep>*>(steps)->push_back({record->iType, rop});
+  }
+  return 1;
+}
+
+// A label whose paint goes into a metafile instead of onto its window, so that every step it
+// takes on its target can be read back.
+class TRecordedLabel : public TLabel {
+public:
+  using TLabel::TLabel;
+  std::vector<TDrawStep> Steps;
+
+protected:
+  void Paint() override {
+    HDC window = Canvas().Handle();
+    HDC recorder = CreateEnhMetaFileW(window, nullptr, nullptr, nullptr);
+    Canvas().SetHandle(recorder);
+    TLabel::Paint();
+    Canvas().SetHandle(window);
+    HENHMETAFILE recorded = CloseEnhMetaFile(recorder);
+    Steps.clear();
+    EnumEnhMetaFile(nullptr, recorded, CollectDrawSteps, &Steps, nullptr);
+    DeleteEnhMetaFile(recorded);
+  }
+};
+
+// What the screen shows in a window's client area, row by row.
+std::vector<COLORREF> ScreenPixels(HWND window) {
+  UpdateWindow(window);
+  RECT client;
+  GetClientRect(window, &client);
+  std::vector<COLORREF> pixels;
+  HDC dc = GetDC(window);
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x)
+      pixels.push_back(GetPixel(dc, x, y));
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+// The label's text drawn straight with GDI on its colour, as it was always painted.
+std::vector<COLORREF> DrawnDirectly(TLabel& label) {
+  const RECT client = label.ClientRect();
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(label.Color())));
+  FillRect(memory, &client, brush);
+  HGDIOBJ oldFont = SelectObject(memory, label.Font().Handle());
+  SetTextColor(memory, static_cast<COLORREF>(ColorToRGB(label.Font().Color())));
+  SetBkMode(memory, TRANSPARENT);
+  const std::wstring text = ToWide(label.Text());
+  RECT rect = client;
+  DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &rect,
+            DT_NOPREFIX | DT_EXPANDTABS);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x)
+      pixels.push_back(GetPixel(memory, x, y));
+  SelectObject(memory, oldFont);
+  SelectObject(memory, oldBitmap);
+  DeleteObject(brush);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
 
 class LabelPaint : public ::testing::Test {
 protected:
@@ -44,6 +134,29 @@ protected:
   TForm* form = nullptr;
   TLabel* label = nullptr;
 };
+
+TEST_F(LabelPaint, APaintReachesTheWindowInOneCopyWithTheTextsPixels) {
+  auto* recorded = new TRecordedLabel(form);
+  recorded->SetBounds(10, 40, 10, 10);
+  recorded->SetColor(clBlack);
+  recorded->SetFont(label->Font());
+  recorded->SetText("Форум");
+  recorded->SetParent(form);
+  Pump();
+  for (TColor colour : {0x00AFAFu, 0x005555u}) {
+    recorded->Font().SetColor(colour);
+    recorded->Update();
+    // No background alone, no text straight on the window: one block copied whole.
+    ASSERT_EQ(recorded->Steps.size(), 1u);
+    EXPECT_EQ(recorded->Steps[0].Type, static_cast<DWORD>(EMR_BITBLT));
+    EXPECT_EQ(recorded->Steps[0].Rop, static_cast<DWORD>(SRCCOPY));
+  }
+  // And the window shows exactly the text drawn directly on the label's colour.
+  for (TColor colour : {0x00AFAFu, 0xFF44AAu}) {
+    label->Font().SetColor(colour);
+    EXPECT_EQ(ScreenPixels(label->Handle()), DrawnDirectly(*label));
+  }
+}
 
 TEST_F(LabelPaint, NoObjectIsDeletedWhileSelectedAndEveryDeleteSucceeds) {
   const TGdiDeleteReport before = GdiDeleteReport();
