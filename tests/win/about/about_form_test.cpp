@@ -349,6 +349,62 @@ TEST_F(AboutWindow, AClickOnALinkOpensItsAddressForTheAboutWindowAndChangesNoCol
   EXPECT_TRUE(links.empty());
 }
 
+// The real mouse: the pointer put at a screen point (and seen there steadily, the move arriving
+// asynchronously), the left button pressed or released, and the messages handled.
+void MoveMouse(POINT to) {
+  for (int steady = 0, attempt = 0; attempt < 100 && steady < 3; ++attempt) {
+    POINT at;
+    GetCursorPos(&at);
+    steady = at.x == to.x && at.y == to.y ? steady + 1 : 0;
+    if (steady == 0)
+      SetCursorPos(to.x, to.y);
+    Sleep(10);
+    ui::Application().ProcessMessages();
+  }
+}
+void LeftButton(DWORD action) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = action;
+  SendInput(1, &input, sizeof input);
+  for (int i = 0; i < 10; ++i) {
+    Sleep(10);
+    ui::Application().ProcessMessages();
+  }
+}
+
+TEST_F(AboutWindow, ALinkOpensOnlyForAPressAndAReleaseOnIt) {
+  ShowAbout();
+  POINT onLink{5, 5}, background{500, 405};
+  ClientToScreen(about->Label6->Handle(), &onLink);
+  ClientToScreen(about->Handle(), &background);
+  ASSERT_EQ(WindowFromPoint(background), about->Handle());
+
+  // Pressed on the link, dragged away and released; then pressed beside it and released on it.
+  MoveMouse(onLink);
+  LeftButton(MOUSEEVENTF_LEFTDOWN);
+  MoveMouse(background);
+  LeftButton(MOUSEEVENTF_LEFTUP);
+  LeftButton(MOUSEEVENTF_LEFTDOWN);
+  MoveMouse(onLink);
+  LeftButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(links.empty());
+
+  // Pressed on the link while another window takes the mouse for a moment: the press is over.
+  LeftButton(MOUSEEVENTF_LEFTDOWN);
+  SetCapture(about->Handle());
+  ReleaseCapture();
+  LeftButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(links.empty());
+
+  // A press and a release on it open it (a little aside, so as not to make a double click).
+  MoveMouse({onLink.x + 30, onLink.y});
+  LeftButton(MOUSEEVENTF_LEFTDOWN);
+  LeftButton(MOUSEEVENTF_LEFTUP);
+  ASSERT_EQ(links.size(), 1u);
+  EXPECT_EQ(links[0].address, kSiteAddress);
+}
+
 // (red, green, blue) of a colour value.
 std::array<int, 3> Rgb(ui::TColor c) {
   return {c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF};
