@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <vector>
 
 namespace ui {
@@ -59,47 +58,39 @@ protected:
   }
 };
 
-// What the screen shows in a window's client area, row by row.
-std::vector<COLORREF> ScreenPixels(HWND window) {
-  UpdateWindow(window);
-  RECT client;
-  GetClientRect(window, &client);
+// A DC's pixels in a rectangle from (0, 0), row by row.
+std::vector<COLORREF> Pixels(HDC dc, const RECT& rect) {
   std::vector<COLORREF> pixels;
-  HDC dc = GetDC(window);
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x)
+  for (int y = 0; y < rect.bottom; ++y)
+    for (int x = 0; x < rect.right; ++x)
       pixels.push_back(GetPixel(dc, x, y));
-  ReleaseDC(window, dc);
   return pixels;
+}
+
+// What the screen shows of a label.
+std::vector<COLORREF> ScreenPixels(TLabel& label) {
+  label.Update();
+  WindowDC dc(label.Handle());
+  return Pixels(dc.get(), label.ClientRect());
 }
 
 // The label's text drawn straight with GDI on its colour, as it was always painted.
 std::vector<COLORREF> DrawnDirectly(TLabel& label) {
   const RECT client = label.ClientRect();
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(label.Color())));
-  FillRect(memory, &client, brush);
-  HGDIOBJ oldFont = SelectObject(memory, label.Font().Handle());
-  SetTextColor(memory, static_cast<COLORREF>(ColorToRGB(label.Font().Color())));
-  SetBkMode(memory, TRANSPARENT);
+  WindowDC screen(nullptr);
+  UniqueMemoryDC memory(CreateCompatibleDC(screen.get()));
+  UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  ScopedSelect selectedBitmap(memory.get(), bitmap.get());
+  UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(label.Color()))));
+  FillRect(memory.get(), &client, brush.get());
+  ScopedSelect selectedFont(memory.get(), label.Font().Handle());
+  SetTextColor(memory.get(), static_cast<COLORREF>(ColorToRGB(label.Font().Color())));
+  SetBkMode(memory.get(), TRANSPARENT);
   const std::wstring text = ToWide(label.Text());
   RECT rect = client;
-  DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &rect,
+  DrawTextW(memory.get(), text.c_str(), static_cast<int>(text.size()), &rect,
             DT_NOPREFIX | DT_EXPANDTABS);
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x)
-      pixels.push_back(GetPixel(memory, x, y));
-  SelectObject(memory, oldFont);
-  SelectObject(memory, oldBitmap);
-  DeleteObject(brush);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
+  return Pixels(memory.get(), client);
 }
 
 class LabelPaint : public ::testing::Test {
@@ -154,7 +145,7 @@ TEST_F(LabelPaint, APaintReachesTheWindowInOneCopyWithTheTextsPixels) {
   // And the window shows exactly the text drawn directly on the label's colour.
   for (TColor colour : {0x00AFAFu, 0xFF44AAu}) {
     label->Font().SetColor(colour);
-    EXPECT_EQ(ScreenPixels(label->Handle()), DrawnDirectly(*label));
+    EXPECT_EQ(ScreenPixels(*label), DrawnDirectly(*label));
   }
 }
 
