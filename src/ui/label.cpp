@@ -28,6 +28,9 @@ void TLabel::SetText(const std::string& text) {
   if (text == text_)
     return;
   text_ = text;
+  // The window text names the label for assistive tools; WM_SETTEXT paints nothing on a window
+  // without a caption bar, so the label still draws alone.
+  TCustomControl::SetText(text);
   AdjustSize();
   Invalidate();
 }

@@ -463,5 +463,45 @@ TEST_F(AboutWindow, CaptionsPulseOnTheTimerFromCreationEvenWhileHidden) {
   EXPECT_EQ(about->Pulse().Counter(), 0); // 202 ticks from 0: two cycles of 101
 }
 
+// What a screen reader names a control by: its window text (GetWindowTextW sends WM_GETTEXT to a
+// window of its own process).
+TEST_F(AboutWindow, EveryControlThatShowsTextIsNamedByIt) {
+  ShowAbout();
+  const std::pair<ui::TWinControl*, std::string> named[] = {
+      {about->Label5, "C\xE0\xE9\xF2"}, // the Latin C, as the screen shows it
+      {about->Label1, "Форум"},
+      {about->Label3, "Рассылка"},
+      {about->Label6, kSiteAddress},
+      {about->Label2, kForumAddress},
+      {about->Label4, kMailerAddress},
+      {about->fcLabel1, "Проект \"Сорвейн\""},
+      {about->ButtonSpeedStar, "Закрыть"},
+  };
+  for (const auto& [control, text] : named) {
+    SCOPED_TRACE(control->Name());
+    EXPECT_EQ(ui::WindowText(control->Handle()), text);
+  }
+  // A caption that changes renames its window.
+  about->Label1->SetText("Форумы");
+  about->Label2->SetText("");
+  EXPECT_EQ(ui::WindowText(about->Label1->Handle()), "Форумы");
+  EXPECT_EQ(ui::WindowText(about->Label2->Handle()), "");
+}
+
+TEST_F(AboutWindow, ANewWindowTextPaintsNothingOfItsOwn) {
+  ShowAbout();
+  // The default handling of WM_SETTEXT must not draw the text: the controls draw themselves.
+  const std::initializer_list<ui::TWinControl*> controls = {about->Label5, about->Label6,
+                                                            about->fcLabel1};
+  for (ui::TWinControl* control : controls) {
+    SCOPED_TRACE(control->Name());
+    HWND window = control->Handle();
+    const TShot before = Shoot(window);
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"WWWWWWWWWWWWWWWWWWWW"));
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+    EXPECT_EQ(Shoot(window).pixels, before.pixels);
+  }
+}
+
 } // namespace
 } // namespace about::test
