@@ -468,6 +468,18 @@ void TWinControl::ScaleForDpi(int dpi) {
   ChangeScale(oldDpi, dpi);
 }
 
+void TWinControl::AdoptDpi(int dpi) {
+  if (dpi == dpi_)
+    return;
+  const int oldDpi = dpi_;
+  dpi_ = dpi;
+  KeepDesignedBounds();
+  font_.ScaleTo(dpi);
+  for (TWinControl* child : std::vector<TWinControl*>(children_))
+    child->AdoptDpi(dpi);
+  ChangeScale(oldDpi, dpi);
+}
+
 void TWinControl::ScaleBounds(int /*oldDpi*/) {
   SetBounds(Scaled(designedLeft_), Scaled(designedTop_), Scaled(designedWidth_),
             Scaled(designedHeight_));
@@ -527,7 +539,7 @@ void TWinControl::SetParent(TWinControl* parent) {
   if (!parent_)
     return;
   parent_->AddChild(this);
-  ScaleForDpi(parent_->dpi_);
+  AdoptDpi(parent_->dpi_);
   if (parent_->handle_) {
     if (handle_)
       ::SetParent(handle_, parent_->handle_);

@@ -60,8 +60,9 @@ public:
 
   // Display scale: the DPI the control's bounds and font are in. Controls are described at the
   // design DPI; ScaleForDpi shows them at another, this control and its children, bounds and font
-  // taken from their designed values. A child parented to a control at another DPI takes its
-  // parent's.
+  // taken from their designed values. A child parented to a control already at another DPI (made
+  // at run time) takes its parent's: its font, described at the design DPI, is scaled; its
+  // bounds, computed at run time in its parent's pixels, are kept.
   int Dpi() const { return dpi_; }
   void ScaleForDpi(int dpi);
   // A designed size (pixels at the design DPI) at the control's DPI.
@@ -191,6 +192,7 @@ private:
   void CreateHandle();
   void UpdateBoundsFromWindow();
   void KeepDesignedBounds();
+  void AdoptDpi(int dpi);
   void AddChild(TWinControl* child);
   void RemoveChild(TWinControl* child);
 

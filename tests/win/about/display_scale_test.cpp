@@ -196,6 +196,19 @@ TEST_F(DisplayScale, WindowsShowTheirDesignAtTheSystemsDpi) {
   EXPECT_EQ(toolbar.top, Figure(dpi, 3, 5));
   EXPECT_EQ(Height(toolbar), Figure(dpi, 35, 53));
   EXPECT_EQ(main->AdvToolBar1->ItemRects().at(0).top, Figure(dpi, 2, 3));
+  // The see-through window that names a button for assistive tools lies on it, also for a
+  // button added at run time, whose window is made in the toolbar's pixels.
+  toolbar::TToolBar& bar = *main->AdvToolBar1;
+  toolbar::TToolBarItem more;
+  more.Caption = "Ещё";
+  bar.Model().Items.push_back(more);
+  bar.ModelChanged();
+  HWND item = GetWindow(bar.Handle(), GW_CHILD);
+  for (const RECT& rect : bar.ItemRects()) {
+    ASSERT_TRUE(item);
+    EXPECT_EQ(Str(RectIn(item, bar.Handle())), Str(rect));
+    item = GetWindow(item, GW_HWNDNEXT);
+  }
   EXPECT_EQ(main->AdvToolBar1->Font().Height(), Figure(dpi, -11, -17));
 
   // The About window: its place, its layout table, labels sized to their scaled fonts, the title
