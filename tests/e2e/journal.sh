@@ -30,7 +30,8 @@ wait_for_journal() {
 }
 log() { iconv -f CP1251 -t UTF-8 Your.txt; printf x; } # the log is Windows-1251
 
-trap 'kill -KILL "$pid" 2>/dev/null' EXIT
+pid=""
+trap '[ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null' EXIT
 
 # Killed right after an answer.
 start_program
