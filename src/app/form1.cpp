@@ -1,11 +1,39 @@
 #include "app/form1.h"
 
+#include "app/journal_recovery.h"
 #include "app/log_file.h"
 #include "oracle/answer_code.h"
 #include "oracle/answer_phrase.h"
 #include "oracle/time_stamp.h"
+#include "ui/application.h"
+
+#include <utility>
+#include <vector>
 
 namespace app {
+namespace {
+
+// Posted to the window: the start-up's report, shown once the window is up; a journal write
+// failed.
+constexpr UINT kShowStartupReport = WM_APP + 1;
+constexpr UINT kJournalWriteFailed = WM_APP + 2;
+
+constexpr unsigned kJournalQuietMs = 2000;
+// After an answer: the shortest timer. A timer's message comes after the window's paint, so
+// the answer is on the screen before its snapshot is taken, and its line break is in it.
+constexpr unsigned kJournalAfterAnswerMs = USER_TIMER_MINIMUM;
+
+// A control's text as it holds it. The journal's snapshot is read this way because turning it
+// into Windows-1251 costs twice the read and can be left to the journal's own thread.
+std::wstring WideText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+} // namespace
 
 TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
   SetName("Form1");
@@ -65,8 +93,15 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
   Memo1->SetScrollBars(ui::TScrollStyle::ssNone);
   Memo1->SetTabOrder(0);
   Memo1->OnKeyDown = ui::Bind(this, &TForm1::Memo1KeyDown);
+  Memo1->OnChange = ui::Bind(this, &TForm1::Memo1Change);
   Memo1->SetParent(this);
   SetActiveControl(Memo1);
+
+  JournalTimer = new ui::TTimer(this);
+  JournalTimer->SetName("JournalTimer");
+  JournalTimer->SetEnabled(false);
+  JournalTimer->SetInterval(kJournalQuietMs);
+  JournalTimer->OnTimer = ui::Bind(this, &TForm1::JournalTimerTimer);
 
   OnCreate = ui::Bind(this, &TForm1::FormCreate);
   OnClose = ui::Bind(this, &TForm1::FormClose);
@@ -74,6 +109,53 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
 
 void TForm1::FormCreate(ui::TComponent* /*Sender*/) {
   CountAfterAnswer = 0;
+  StartJournal();
+}
+
+void TForm1::StartJournal() {
+  std::vector<std::string> problems;
+  // Nothing here may stop the start: what goes wrong is reported.
+  try {
+    problems = RecoverJournals(kLogFileName);
+  } catch (const std::exception& error) {
+    problems.push_back(error.what());
+  }
+  try {
+    HWND window = Handle();
+    Journal = std::make_unique<TConversationJournal>(kLogFileName, GetCurrentProcessId(), [window] {
+      PostMessageW(window, kJournalWriteFailed, 0, 0);
+    });
+  } catch (const ui::EInOutError& error) {
+    problems.push_back("Журнал разговора не ведётся: " + error.Message() +
+                       ". Сбой программы унесёт разговор с собой.");
+  }
+  for (const std::string& problem : problems)
+    startupReport_ += (startupReport_.empty() ? "" : "\n") + problem;
+  if (!startupReport_.empty())
+    PostMessageW(Handle(), kShowStartupReport, 0, 0);
+}
+
+void TForm1::ScheduleJournal(unsigned delayMs) {
+  JournalTimer->SetEnabled(false);
+  JournalTimer->SetInterval(delayMs);
+  JournalTimer->SetEnabled(Journal != nullptr);
+}
+
+void TForm1::SaveJournal() {
+  if (Journal)
+    Journal->Save(WideText(Memo1->Handle()), LocalNow());
+}
+
+void TForm1::Memo1Change(ui::TComponent* /*Sender*/) {
+  // Every change starts the quiet time anew: a journal write per pause, not per key.
+  if (!journalAfterAnswer_)
+    ScheduleJournal(kJournalQuietMs);
+}
+
+void TForm1::JournalTimerTimer(ui::TComponent* /*Sender*/) {
+  JournalTimer->SetEnabled(false);
+  journalAfterAnswer_ = false;
+  SaveJournal();
 }
 
 void TForm1::Memo1KeyDown(ui::TComponent* /*Sender*/, std::uint16_t& Key,
@@ -84,6 +166,8 @@ void TForm1::Memo1KeyDown(ui::TComponent* /*Sender*/, std::uint16_t& Key,
   const std::uint32_t answerCode = oracle::DrawAnswerCode(oracle::ReadTimeStamp());
   const std::int32_t index = AddAnswerLine(answerCode);
   CountAfterAnswer = index + 1;
+  journalAfterAnswer_ = true;
+  ScheduleJournal(kJournalAfterAnswerMs);
   if (previous == index)
     Close(); // the log is written inside; a failure leaves the conversation open
   // The key goes on: the area inserts the line break after the answer line.
@@ -101,7 +185,16 @@ void TForm1::N8Click(ui::TComponent* /*Sender*/) {
 void TForm1::FormClose(ui::TComponent* /*Sender*/, ui::TCloseAction& /*Action*/) {
   // A failure raises ui::EInOutError: the close is abandoned and the conversation goes on.
   if (!loggedForSessionEnd_)
-    AppendConversationRecord(Memo1->Text());
+    LogConversation();
+}
+
+void TForm1::LogConversation() {
+  const std::string record = ConversationRecord(Memo1->Text(), LocalNow());
+  if (Journal)
+    Journal->AppendToLog(record);
+  else
+    AppendToLogFile(kLogFileName, record);
+  JournalTimer->SetEnabled(false); // logged: nothing is journaled any more
 }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -111,18 +204,31 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // logged here. A failure is reported and refuses the end of the session, as a failed close
     // keeps the window open (the dispatcher answers 0 after the error box).
     if (!loggedForSessionEnd_) {
-      AppendConversationRecord(Memo1->Text());
+      LogConversation();
       loggedForSessionEnd_ = true;
     }
     return TRUE;
   case WM_ENDSESSION:
     if (!wParam) {
-      loggedForSessionEnd_ = false; // the session goes on, and so does the conversation
+      if (loggedForSessionEnd_ && Journal) {
+        Journal->Resume(); // the session goes on, and so does the conversation and its journal
+        SaveJournal();
+      }
+      loggedForSessionEnd_ = false;
     } else if (!loggedForSessionEnd_) {
       // Ending although the query was refused, or was never sent: a last attempt.
-      AppendConversationRecord(Memo1->Text());
+      LogConversation();
       loggedForSessionEnd_ = true;
     }
+    return 0;
+  case kShowStartupReport:
+    if (const std::string report = std::exchange(startupReport_, {}); !report.empty())
+      ui::Application().ShowException(report);
+    return 0;
+  case kJournalWriteFailed:
+    if (Journal)
+      if (const std::string failure = Journal->TakeFailure(); !failure.empty())
+        ui::Application().ShowException(failure);
     return 0;
   default:
     return TForm::WndProc(message, wParam, lParam);

@@ -2,6 +2,7 @@
 // The conversation window: one large black text area in which the user types thoughts; each
 // Enter is answered at once with one answer line, and an Enter with nothing new since the last
 // answer is answered once more and ends the conversation.
+#include "app/conversation_journal.h"
 #include "toolbar/dock_panel.h"
 #include "toolbar/ini_profile_store_win.h"
 #include "toolbar/tool_bar.h"
@@ -9,8 +10,11 @@
 #include "ui/form.h"
 #include "ui/memo.h"
 #include "ui/menus.h"
+#include "ui/timer.h"
 
 #include <cstdint>
+#include <memory>
+#include <string>
 
 namespace app {
 
@@ -29,6 +33,13 @@ public:
   // Keeps the toolbar's layout in ".\untitled.ini" (saved as designed, the user's applied).
   toolbar::TIniProfileStore AdvToolBarCustomizer1File{toolbar::kConversationLayoutFile};
   toolbar::TToolBarCustomizer AdvToolBarCustomizer1{AdvToolBarCustomizer1File};
+  // Writes the journal once an answer is drawn, and once the text has not changed for two
+  // seconds.
+  ui::TTimer* JournalTimer;
+
+  // The conversation's journal, kept from start-up; empty when it could not be started (the
+  // error box said why).
+  std::unique_ptr<TConversationJournal> Journal;
 
   // The line count recorded right after the last answer line was added.
   std::int32_t CountAfterAnswer = 0;
@@ -40,6 +51,8 @@ public:
   void Memo1KeyDown(ui::TComponent* Sender, std::uint16_t& Key, ui::TShiftState Shift);
   void N8Click(ui::TComponent* Sender);
   void FormClose(ui::TComponent* Sender, ui::TCloseAction& Action);
+  void Memo1Change(ui::TComponent* Sender);
+  void JournalTimerTimer(ui::TComponent* Sender);
 
   // Builds the answer line for the code, adds it as the area's new last line, returns its index.
   std::int32_t AddAnswerLine(std::uint32_t answerCode);
@@ -47,6 +60,17 @@ public:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+  // Recovers what earlier instances left in the journals, then starts this one's journal;
+  // problems are reported once the window shows.
+  void StartJournal();
+  void ScheduleJournal(unsigned delayMs);
+  void SaveJournal();
+  // Appends the close's record to the log (through the journal, which then goes).
+  void LogConversation();
+
+  std::string startupReport_;
+  // The journal is due right after an answer: changes meanwhile do not put it off.
+  bool journalAfterAnswer_ = false;
   // The conversation was logged for an ending session; nothing more is logged unless the
   // session goes on after all.
   bool loggedForSessionEnd_ = false;

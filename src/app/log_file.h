@@ -7,6 +7,9 @@
 
 namespace app {
 
+// The log's name, relative: it resolves against the current directory when it is written.
+inline constexpr wchar_t kLogFileName[] = L"Your.txt";
+
 // The user's regional settings as the system reports them now.
 TRegionalSettings UserRegionalSettings();
 
@@ -19,6 +22,14 @@ TLocalDateTime LocalNow();
 // write, flush or close the file is cut back to its former length, so it never keeps part of a
 // record.
 void AppendToLogFile(const std::wstring& fileName, const std::string& bytes);
+
+// The same append, left out when the file already ends with exactly these bytes (a record that
+// was appended before, by a run that ended before it could say so). Returns whether it appended.
+bool AppendToLogFileUnlessLast(const std::wstring& fileName, const std::string& bytes);
+
+// The record a close would append now: the present local time in the user's regional
+// settings, and the conversation text.
+std::string ConversationRecord(const std::string& conversationText, const TLocalDateTime& when);
 
 // The whole log write of a close: the record of the present local time, in the user's regional
 // settings, and the conversation text, appended to "Your.txt". Raises ui::EInOutError.

@@ -11,8 +11,6 @@
 namespace app {
 namespace {
 
-constexpr wchar_t kLogFileName[] = L"Your.txt";
-
 std::string LocaleText(LCTYPE item) {
   wchar_t buffer[256];
   const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, item, buffer, 256);
@@ -50,6 +48,68 @@ void CutBack(HANDLE file, LARGE_INTEGER length) {
     SetEndOfFile(file);
 }
 
+// True when the open file's last bytes are exactly these.
+bool EndsWith(HANDLE file, LARGE_INTEGER length, const std::string& bytes) {
+  if (bytes.empty() || static_cast<unsigned long long>(length.QuadPart) < bytes.size())
+    return false;
+  LARGE_INTEGER at;
+  at.QuadPart = length.QuadPart - static_cast<LONGLONG>(bytes.size());
+  if (!SetFilePointerEx(file, at, nullptr, FILE_BEGIN))
+    throw LogFileError(GetLastError());
+  std::string tail(bytes.size(), '\0');
+  std::size_t got = 0;
+  while (got < tail.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(tail.size() - got, 1u << 20));
+    DWORD read = 0;
+    if (!ReadFile(file, tail.data() + got, chunk, &read, nullptr))
+      throw LogFileError(GetLastError());
+    if (read == 0)
+      return false; // shorter than it said: cut by someone else
+    got += read;
+  }
+  return tail == bytes;
+}
+
+// The append of AppendToLogFile; with skipWhenLast, nothing is written when the file already
+// ends with the bytes. Returns whether it wrote.
+bool Append(const std::wstring& fileName, const std::string& bytes, bool skipWhenLast) {
+  // OPEN_ALWAYS: an existing log is opened as it is and never started anew; only a missing one
+  // is created. Without FILE_SHARE_WRITE nobody can write between our length check and write.
+  const DWORD access = skipWhenLast ? GENERIC_READ | GENERIC_WRITE : GENERIC_WRITE;
+  ui::UniqueFile file(CreateFileW(fileName.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file)
+    throw LogFileError(GetLastError());
+
+  LARGE_INTEGER former{};
+  if (!GetFileSizeEx(file.get(), &former))
+    throw LogFileError(GetLastError());
+  if (skipWhenLast && EndsWith(file.get(), former, bytes))
+    return false;
+  if (!SetFilePointerEx(file.get(), LARGE_INTEGER{}, nullptr, FILE_END))
+    throw LogFileError(GetLastError());
+
+  DWORD error = WriteAll(file.get(), bytes);
+  // A record reported as written must survive a power cut that follows.
+  if (error == 0 && !FlushFileBuffers(file.get()))
+    error = GetLastError();
+  if (error != 0) {
+    CutBack(file.get(), former);
+    throw LogFileError(error);
+  }
+
+  if (!CloseHandle(file.release())) {
+    error = GetLastError();
+    // The handle is gone either way; reopen to take the record back out.
+    ui::UniqueFile again(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (again)
+      CutBack(again.get(), former);
+    throw LogFileError(error);
+  }
+  return true;
+}
+
 } // namespace
 
 TRegionalSettings UserRegionalSettings() {
@@ -85,41 +145,19 @@ TLocalDateTime LocalNow() {
 }
 
 void AppendToLogFile(const std::wstring& fileName, const std::string& bytes) {
-  // OPEN_ALWAYS: an existing log is opened as it is and never started anew; only a missing one
-  // is created. Without FILE_SHARE_WRITE nobody can write between our length check and write.
-  ui::UniqueFile file(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file)
-    throw LogFileError(GetLastError());
+  Append(fileName, bytes, false);
+}
 
-  LARGE_INTEGER former{};
-  if (!GetFileSizeEx(file.get(), &former) ||
-      !SetFilePointerEx(file.get(), LARGE_INTEGER{}, nullptr, FILE_END))
-    throw LogFileError(GetLastError());
+bool AppendToLogFileUnlessLast(const std::wstring& fileName, const std::string& bytes) {
+  return Append(fileName, bytes, true);
+}
 
-  DWORD error = WriteAll(file.get(), bytes);
-  // A record reported as written must survive a power cut that follows.
-  if (error == 0 && !FlushFileBuffers(file.get()))
-    error = GetLastError();
-  if (error != 0) {
-    CutBack(file.get(), former);
-    throw LogFileError(error);
-  }
-
-  if (!CloseHandle(file.release())) {
-    error = GetLastError();
-    // The handle is gone either way; reopen to take the record back out.
-    ui::UniqueFile again(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (again)
-      CutBack(again.get(), former);
-    throw LogFileError(error);
-  }
+std::string ConversationRecord(const std::string& conversationText, const TLocalDateTime& when) {
+  return LogRecord(LogDateTimeText(when, UserRegionalSettings()), conversationText);
 }
 
 void AppendConversationRecord(const std::string& conversationText, const TLocalDateTime& when) {
-  const std::string dateTime = LogDateTimeText(when, UserRegionalSettings());
-  AppendToLogFile(kLogFileName, LogRecord(dateTime, conversationText));
+  AppendToLogFile(kLogFileName, ConversationRecord(conversationText, when));
 }
 
 void AppendConversationRecord(const std::string& conversationText) {

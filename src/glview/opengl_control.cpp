@@ -347,6 +347,7 @@ void TCustomOpenGL::SetText(const std::string& Value) {
   if (Value == FCaption)
     return;
   FCaption = Value;
+  ui::TCustomControl::SetText(Value); // the window text names the view for assistive tools
   RequestRepaint();
 }
 

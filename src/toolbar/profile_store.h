@@ -2,9 +2,15 @@
 // Where a toolbar layout is kept: named sections of key=value strings, as in an INI file. The
 // program uses the platform's profile-string functions; tests use a store in memory.
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace toolbar {
+
+// The keys of a section with their values, in file order.
+using TProfileEntries = std::vector<std::pair<std::string, std::string>>;
 
 class TProfileStore {
 public:
@@ -14,6 +20,9 @@ public:
   // compared without regard to letter case.
   virtual std::string ReadString(const std::string& section, const std::string& key,
                                  const std::string& fallback) = 0;
+  // Every key of a section with its value as ReadString gives it; empty for a missing section or
+  // file. Nothing when the store cannot hand the section over whole.
+  virtual std::optional<TProfileEntries> ReadSection(const std::string& section) = 0;
   // Replaces the value in place, or adds the key (and the section) at the end. False when the
   // store refused the write.
   virtual bool WriteString(const std::string& section, const std::string& key,

@@ -64,6 +64,37 @@ void TToolBar::Layout() {
   // The toolbar is as long as its items, like a docked toolbar of an office program.
   if (Width() != x + 6)
     SetBounds(Left(), Top(), x + 6, Height());
+  NameItems();
+}
+
+void TToolBar::NameItems() {
+  if (Text() != model_.Caption)
+    SetText(model_.Caption);
+  for (std::size_t i = model_.Items.size(); i < itemWindows_.size(); ++i)
+    delete itemWindows_[i];
+  itemWindows_.resize(model_.Items.size(), nullptr);
+  for (std::size_t i = 0; i < model_.Items.size(); ++i) {
+    const TToolBarItem& item = model_.Items[i];
+    TToolBarItemWindow*& window = itemWindows_[i];
+    if (item.Kind == TToolBarItemKind::Separator) {
+      delete window;
+      window = nullptr;
+      continue;
+    }
+    const bool created = window != nullptr;
+    if (!created)
+      window = new TToolBarItemWindow(this);
+    const RECT& rect = itemRects_[i];
+    window->SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    if (window->Visible() != item.Visible)
+      window->SetVisible(item.Visible);
+    // The caption as it is, access marker included, as a button's window text keeps it: the
+    // accessibility layer reads the name without it and the access key from it.
+    if (window->Text() != item.Caption)
+      window->SetText(item.Caption);
+    if (!created)
+      window->SetParent(this); // made with its final place, visibility and text
+  }
 }
 
 int TToolBar::ItemAt(int x, int y) const {

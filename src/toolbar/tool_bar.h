@@ -1,6 +1,8 @@
 #pragma once
 // The toolbar: draws the items of its model in a row and runs them when clicked. A menu button
-// clicks the menu item it carries; a locked toolbar cannot be dragged off its dock strip.
+// clicks the menu item it carries; a locked toolbar cannot be dragged off its dock strip. The
+// toolbar's window text is its caption, and each item with a caption has a window named by it.
+#include "toolbar/tool_bar_item_window.h"
 #include "toolbar/toolbar_model.h"
 #include "ui/custom_control.h"
 #include "ui/menus.h"
@@ -34,10 +36,12 @@ protected:
 private:
   int ItemAt(int x, int y) const;
   void Layout();
+  void NameItems();
   void RunItem(int index);
 
   TToolBarModel model_;
   std::vector<RECT> itemRects_;
+  std::vector<TToolBarItemWindow*> itemWindows_; // in model order; none for a separator
   int hotItem_ = -1;
   int pressedItem_ = -1;
 };

@@ -1,5 +1,7 @@
 #include "toolbar/toolbar_customizer.h"
 
+#include "toolbar/profile_section.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -106,9 +108,9 @@ void TToolBarCustomizer::Write(const std::string& section, const std::string& ke
   Write(section, key, std::to_string(value));
 }
 
-int TToolBarCustomizer::ReadInteger(const std::string& section, const std::string& key,
+int TToolBarCustomizer::ReadInteger(const TProfileSection& section, const std::string& key,
                                     int fallback) {
-  return ParseProfileInteger(store_.ReadString(section, key, ""), fallback);
+  return ParseProfileInteger(section.ReadString(key, ""), fallback);
 }
 
 void TToolBarCustomizer::WriteLayout(const std::string& section, const TToolBarModel& toolbar,
@@ -145,10 +147,11 @@ void TToolBarCustomizer::WriteLayout(const std::string& section, const TToolBarM
   }
 }
 
-void TToolBarCustomizer::ApplySection(TToolBarModel& toolbar, const std::string& section,
+void TToolBarCustomizer::ApplySection(TToolBarModel& toolbar, const std::string& sectionName,
                                       TRest rest) {
+  const TProfileSection section(store_, sectionName); // one read, whatever the count says
   if (CaptionEditing)
-    toolbar.Caption = store_.ReadString(section, "ATBCaption", toolbar.Caption);
+    toolbar.Caption = section.ReadString("ATBCaption", toolbar.Caption);
   const int glyphPosition = GlyphPositionEditing ? ReadInteger(section, "GlyphPosition", 0) : 0;
   const int largeIcon = LargeIcons && HasLargeImageList ? ReadInteger(section, "LargeIcon", 0) : 0;
   const int count = std::min(ReadInteger(section, "ToolBarItemCount", 0), kMaxLayoutItems);
@@ -166,8 +169,8 @@ void TToolBarCustomizer::ApplySection(TToolBarModel& toolbar, const std::string&
     std::vector<std::size_t> order;
 
     for (int i = 0; i < count; ++i) {
-      const std::string name = store_.ReadString(section, ItemKey(i), "");
-      const std::string className = store_.ReadString(section, ItemKey(i, "ClassName"), "");
+      const std::string name = section.ReadString(ItemKey(i), "");
+      const std::string className = section.ReadString(ItemKey(i, "ClassName"), "");
       if (className.empty())
         continue;
       std::size_t at = pool.size();
@@ -202,9 +205,9 @@ void TToolBarCustomizer::ApplySection(TToolBarModel& toolbar, const std::string&
           item.ShowCaption =
               ReadInteger(section, ItemKey(i, "ShowCaption"), item.ShowCaption ? 1 : 0) == 1;
         if (ButtonProperties.Caption)
-          item.Caption = store_.ReadString(section, ItemKey(i, "Caption"), item.Caption);
+          item.Caption = section.ReadString(ItemKey(i, "Caption"), item.Caption);
         if (ButtonProperties.Hint)
-          item.Hint = store_.ReadString(section, ItemKey(i, "Hint"), item.Hint);
+          item.Hint = section.ReadString(ItemKey(i, "Hint"), item.Hint);
       }
       if (!collected[at]) {
         collected[at] = true;

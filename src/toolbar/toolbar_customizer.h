@@ -11,6 +11,8 @@
 
 namespace toolbar {
 
+class TProfileSection;
+
 // A write to the layout file was refused: "Unable to write to <file name>".
 class EIniFileError : public ui::Exception {
 public:
@@ -66,7 +68,7 @@ private:
   void WriteLayout(const std::string& section, const TToolBarModel& toolbar, bool designed);
   void Write(const std::string& section, const std::string& key, const std::string& value);
   void Write(const std::string& section, const std::string& key, int value);
-  int ReadInteger(const std::string& section, const std::string& key, int fallback);
+  static int ReadInteger(const TProfileSection& section, const std::string& key, int fallback);
 
   TProfileStore& store_;
 };

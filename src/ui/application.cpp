@@ -44,7 +44,11 @@ void TApplication::SetTitle(const std::string& title) {
 void TApplication::Run() {
   if (!mainForm_)
     return;
-  mainForm_->Show();
+  try {
+    mainForm_->Show();
+  } catch (...) {
+    HandleException(this);
+  }
   RunModalLoop([] { return false; });
 }
 
@@ -103,10 +107,7 @@ void TApplication::RunModalLoop(const std::function<bool()>& done) {
     }
     if (got < 0)
       break;
-    if (!PreTranslate(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
+    Deliver(message);
     FreeReleased();
   }
 }
@@ -118,12 +119,23 @@ void TApplication::ProcessMessages() {
       terminated_ = true;
       break;
     }
+    Deliver(message);
+  }
+  FreeReleased();
+}
+
+void TApplication::Deliver(MSG& message) {
+  // Window procedures and timers catch their own exceptions; what runs here outside them (access
+  // letters reaching menu handlers, Enter and Escape reaching buttons) gets the same error box,
+  // and the message it came from is dropped.
+  try {
     if (!PreTranslate(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
+  } catch (...) {
+    HandleException(this);
   }
-  FreeReleased();
 }
 
 void TApplication::HandleException(TComponent* sender) {

@@ -78,6 +78,8 @@ public:
   std::vector<HWND> DisableTopLevelWindowsExcept(HWND keep);
 
 private:
+  // One message through pre-translation and dispatch; an exception goes to the error box.
+  void Deliver(MSG& message);
   bool PreTranslate(MSG& message);
   void FreeReleased();
 

@@ -59,19 +59,29 @@ LRESULT TCustomControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (opaque_)
       return TRUE;
     return TWinControl::WndProc(message, wParam, lParam);
+  // A click is a press and a release on this control: the mouse is captured while pressed, so
+  // the release comes here wherever it happens, and a press that loses the mouse is over.
   case WM_LBUTTONDOWN:
     leftPressed_ = true;
+    SetCapture(Handle());
     return TWinControl::WndProc(message, wParam, lParam);
   case WM_LBUTTONUP: {
     const bool wasPressed = leftPressed_;
     leftPressed_ = false;
     const LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+    if (!HandleAllocated())
+      return result;
+    if (GetCapture() == Handle())
+      ReleaseCapture();
     const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     const RECT client = ClientRect();
-    if (wasPressed && HandleAllocated() && PtInRect(&client, at))
+    if (wasPressed && PtInRect(&client, at))
       Click();
     return result;
   }
+  case WM_CAPTURECHANGED:
+    leftPressed_ = false;
+    return TWinControl::WndProc(message, wParam, lParam);
   default:
     return TWinControl::WndProc(message, wParam, lParam);
   }

@@ -32,9 +32,15 @@ TFont& TFont::operator=(const TFont& other) {
 }
 
 void TFont::Changed() {
-  handle_.reset();
+  DropHandle();
   if (OnChange)
     OnChange();
+}
+
+void TFont::DropHandle() const {
+  if (handle_ && beforeDelete_)
+    beforeDelete_(handle_.get());
+  handle_.reset();
 }
 
 void TFont::SetName(const std::string& name) {
@@ -92,13 +98,18 @@ HFONT TFont::Handle() const {
 
 // ---- TBrush, TPen ------------------------------------------------------------------------
 
+void TBrush::DropHandle() {
+  if (handle_ && beforeDelete_)
+    beforeDelete_(handle_.get());
+  handle_.reset();
+}
 void TBrush::SetColor(TColor color) {
   if (SetIfChanged(color_, color))
-    handle_.reset();
+    DropHandle();
 }
 void TBrush::SetStyle(TBrushStyle style) {
   if (SetIfChanged(style_, style))
-    handle_.reset();
+    DropHandle();
 }
 HBRUSH TBrush::Handle() const {
   if (style_ == TBrushStyle::bsClear)
@@ -108,13 +119,18 @@ HBRUSH TBrush::Handle() const {
   return handle_.get();
 }
 
+void TPen::DropHandle() {
+  if (handle_ && beforeDelete_)
+    beforeDelete_(handle_.get());
+  handle_.reset();
+}
 void TPen::SetColor(TColor color) {
   if (SetIfChanged(color_, color))
-    handle_.reset();
+    DropHandle();
 }
 void TPen::SetWidth(int width) {
   if (SetIfChanged(width_, width))
-    handle_.reset();
+    DropHandle();
 }
 HPEN TPen::Handle() const {
   if (!handle_)
@@ -124,8 +140,21 @@ HPEN TPen::Handle() const {
 
 // ---- TCanvas -----------------------------------------------------------------------------
 
+TCanvas::TCanvas() {
+  Font.beforeDelete_ = [this](HGDIOBJ font) { Deselect(font, savedFont_); };
+  Brush.beforeDelete_ = [this](HGDIOBJ brush) { Deselect(brush, savedBrush_); };
+  Pen.beforeDelete_ = [this](HGDIOBJ pen) { Deselect(pen, savedPen_); };
+}
+
 TCanvas::~TCanvas() {
   SetHandle(nullptr);
+}
+
+// A selected object cannot be deleted (Windows refuses, and the object leaks): the DC gets its
+// own object back first. Prepare selects ours again at the next drawing call.
+void TCanvas::Deselect(HGDIOBJ object, HGDIOBJ saved) {
+  if (dc_ && saved && GetCurrentObject(dc_, GetObjectType(object)) == object)
+    SelectObject(dc_, saved);
 }
 
 void TCanvas::SetHandle(HDC dc) {
@@ -139,9 +168,11 @@ void TCanvas::SetHandle(HDC dc) {
       SelectObject(dc_, savedBrush_);
     if (savedPen_)
       SelectObject(dc_, savedPen_);
+    LetGoDC(dc_);
   }
   savedFont_ = savedBrush_ = savedPen_ = nullptr;
   dc_ = dc;
+  HoldDC(dc_);
 }
 
 void TCanvas::Prepare() {

@@ -49,7 +49,9 @@ public:
   std::function<void()> OnChange;
 
 private:
+  friend class TCanvas;
   void Changed();
+  void DropHandle() const;
 
   std::string name_ = "MS Sans Serif";
   int height_ = -11;
@@ -58,6 +60,7 @@ private:
   BYTE charset_ = DEFAULT_CHARSET;
   int orientation_ = 0;
   mutable UniqueFont handle_;
+  std::function<void(HGDIOBJ)> beforeDelete_; // the canvas's, told before the handle goes
 };
 
 enum class TBrushStyle { bsSolid, bsClear };
@@ -71,9 +74,13 @@ public:
   HBRUSH Handle() const;
 
 private:
+  friend class TCanvas;
+  void DropHandle();
+
   TColor color_ = clWhite;
   TBrushStyle style_ = TBrushStyle::bsSolid;
   mutable UniqueBrush handle_;
+  std::function<void(HGDIOBJ)> beforeDelete_;
 };
 
 class TPen {
@@ -85,17 +92,22 @@ public:
   HPEN Handle() const;
 
 private:
+  friend class TCanvas;
+  void DropHandle();
+
   TColor color_ = clBlack;
   int width_ = 1;
   mutable UniquePen handle_;
+  std::function<void(HGDIOBJ)> beforeDelete_;
 };
 
 // Draws on a device context owned elsewhere (a paint's, a window's own, a memory bitmap's).
 // The font, brush and pen are selected at each drawing call and the DC's previous objects are
-// restored when the canvas lets go of the DC.
+// restored when the canvas lets go of the DC, or as soon as a change of the font, brush or pen
+// would delete the object still selected.
 class TCanvas {
 public:
-  TCanvas() = default;
+  TCanvas();
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
   ~TCanvas();
@@ -115,6 +127,8 @@ public:
   void Prepare();
 
 private:
+  void Deselect(HGDIOBJ object, HGDIOBJ saved);
+
   HDC dc_ = nullptr;
   HGDIOBJ savedFont_ = nullptr;
   HGDIOBJ savedBrush_ = nullptr;

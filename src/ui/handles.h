@@ -1,6 +1,9 @@
 #pragma once
 // Owners of exactly one Windows handle each: movable, never copyable, so no handle is freed twice
-// and none outlives its owner.
+// and none outlives its owner. GDI objects are deleted, and the DCs held here registered, through
+// the framework's GDI bookkeeping.
+#include "ui/gdi_bookkeeping.h"
+
 #include <utility>
 
 #include <windows.h>
@@ -10,7 +13,7 @@ namespace ui {
 template <typename Handle, typename Traits> class UniqueHandle {
 public:
   UniqueHandle() = default;
-  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  explicit UniqueHandle(Handle handle) : handle_(handle) { Adopted(); }
   UniqueHandle(const UniqueHandle&) = delete;
   UniqueHandle& operator=(const UniqueHandle&) = delete;
   UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
@@ -23,20 +26,33 @@ public:
 
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != Traits::Invalid(); }
-  Handle release() { return std::exchange(handle_, Traits::Invalid()); }
+  Handle release() {
+    if constexpr (requires { Traits::Disown(handle_); })
+      if (handle_ != Traits::Invalid())
+        Traits::Disown(handle_);
+    return std::exchange(handle_, Traits::Invalid());
+  }
   void reset(Handle handle = Traits::Invalid()) {
     if (handle_ != Traits::Invalid())
       Traits::Close(handle_);
     handle_ = handle;
+    Adopted();
   }
 
 private:
+  // Traits may keep books of the handles owned (Adopt when taken, Disown when given away).
+  void Adopted() {
+    if constexpr (requires { Traits::Adopt(handle_); })
+      if (handle_ != Traits::Invalid())
+        Traits::Adopt(handle_);
+  }
+
   Handle handle_ = Traits::Invalid();
 };
 
 template <typename T> struct TypedGdiTraits {
   static T Invalid() { return nullptr; }
-  static void Close(T h) { DeleteObject(h); }
+  static void Close(T h) { DeleteGdiObject(h); }
 };
 using UniqueFont = UniqueHandle<HFONT, TypedGdiTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<HBRUSH, TypedGdiTraits<HBRUSH>>;
@@ -46,7 +62,12 @@ using UniqueRegion = UniqueHandle<HRGN, TypedGdiTraits<HRGN>>;
 
 struct MemoryDCTraits {
   static HDC Invalid() { return nullptr; }
-  static void Close(HDC h) { DeleteDC(h); }
+  static void Adopt(HDC h) { HoldDC(h); }
+  static void Disown(HDC h) { LetGoDC(h); }
+  static void Close(HDC h) {
+    LetGoDC(h);
+    DeleteDC(h);
+  }
 };
 using UniqueMemoryDC = UniqueHandle<HDC, MemoryDCTraits>;
 
@@ -65,12 +86,14 @@ using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 // A window's DC from GetDC, released on scope exit.
 class WindowDC {
 public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) { HoldDC(dc_); }
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
   ~WindowDC() {
-    if (dc_)
+    if (dc_) {
+      LetGoDC(dc_);
       ReleaseDC(window_, dc_);
+    }
   }
   HDC get() const { return dc_; }
 
@@ -82,10 +105,15 @@ private:
 // An object selected into a DC for the scope, the previous one restored on exit.
 class ScopedSelect {
 public:
-  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {
+    HoldDC(dc_);
+  }
   ScopedSelect(const ScopedSelect&) = delete;
   ScopedSelect& operator=(const ScopedSelect&) = delete;
-  ~ScopedSelect() { SelectObject(dc_, previous_); }
+  ~ScopedSelect() {
+    SelectObject(dc_, previous_);
+    LetGoDC(dc_);
+  }
 
 private:
   HDC dc_;

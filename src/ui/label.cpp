@@ -7,7 +7,7 @@
 namespace ui {
 
 TLabel::TLabel(TComponent* owner) : TCustomControl(owner) {
-  SetOpaque(false);
+  SetOpaque(true); // the paint covers every pixel; a transparent label keeps what was erased
 }
 
 void TLabel::CreateWnd() {
@@ -23,6 +23,7 @@ void TLabel::SetAutoSize(bool autoSize) {
 
 void TLabel::SetTransparent(bool transparent) {
   transparent_ = transparent;
+  SetOpaque(!transparent);
   Invalidate();
 }
 
@@ -30,6 +31,9 @@ void TLabel::SetText(const std::string& text) {
   if (text == text_)
     return;
   text_ = text;
+  // The window text names the label for assistive tools; WM_SETTEXT paints nothing on a window
+  // without a caption bar, so the label still draws alone.
+  TCustomControl::SetText(text);
   AdjustSize();
   Invalidate();
 }
@@ -72,21 +76,32 @@ void TLabel::AdjustSize() {
 }
 
 void TLabel::Paint() {
-  TCanvas& canvas = Canvas();
-  RECT client = ClientRect();
+  const RECT client = ClientRect();
+  const int width = client.right, height = client.bottom;
+  if (width <= 0 || height <= 0)
+    return;
+  // Drawn off-screen and copied in one step: a caption repainted ten times a second in a new
+  // colour must never show its background alone.
+  HDC target = Canvas().Handle();
+  UniqueMemoryDC memory(CreateCompatibleDC(target));
+  UniqueBitmap bitmap(CreateCompatibleBitmap(target, width, height));
+  ScopedSelect selectedBitmap(memory.get(), bitmap.get());
   if (transparent_) {
-    canvas.Brush.SetStyle(TBrushStyle::bsClear);
+    BitBlt(memory.get(), 0, 0, width, height, target, 0, 0, SRCCOPY); // what lies under it
   } else {
-    canvas.Brush.SetStyle(TBrushStyle::bsSolid);
-    canvas.Brush.SetColor(Color());
-    canvas.FillRect(client);
+    UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color()))));
+    FillRect(memory.get(), &client, brush.get());
   }
-  canvas.Font = Font();
-  canvas.Prepare();
-  SetBkMode(canvas.Handle(), TRANSPARENT);
-  const std::wstring text = ToWide(text_);
-  DrawTextW(canvas.Handle(), text.c_str(), static_cast<int>(text.size()), &client,
-            DT_NOPREFIX | DT_EXPANDTABS);
+  {
+    ScopedSelect selectedFont(memory.get(), Font().Handle());
+    SetTextColor(memory.get(), static_cast<COLORREF>(ColorToRGB(Font().Color())));
+    SetBkMode(memory.get(), TRANSPARENT);
+    const std::wstring text = ToWide(text_);
+    RECT rect = client;
+    DrawTextW(memory.get(), text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_NOPREFIX | DT_EXPANDTABS);
+  }
+  BitBlt(target, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
 }
 
 } // namespace ui

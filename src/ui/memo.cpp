@@ -43,6 +43,14 @@ void TMemo::CreateWnd() {
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
 }
 
+bool TMemo::CommandNotify(WORD code) {
+  if (code != EN_CHANGE)
+    return false;
+  if (OnChange)
+    OnChange(this);
+  return true;
+}
+
 void TMemo::SetReadOnly(bool readOnly) {
   readOnly_ = readOnly;
   if (HandleAllocated())

@@ -32,11 +32,15 @@ public:
   int SelStart();
   void SetSelStart(int position);
 
+  // The text changed: typed, pasted, deleted or added by the program.
+  TNotifyEvent OnChange;
+
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  bool CommandNotify(WORD code) override;
 
 private:
   void InsertAt(int position, const std::wstring& text);

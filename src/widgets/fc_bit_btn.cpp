@@ -174,9 +174,14 @@ void TfcCustomBitBtn::Release(bool inside) {
     ReleaseCapture();
     FReleasingCapture = false;
   }
+  // The press ends whatever the click handler does: one that throws must not leave the button
+  // pressed for the next drag over it.
+  struct EndPress {
+    bool& pressed;
+    ~EndPress() { pressed = false; }
+  } endPress{FPressed};
   if (inside || toggleOnUp)
     Click();
-  FPressed = false;
 }
 
 void TfcCustomBitBtn::Click() {

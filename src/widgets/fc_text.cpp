@@ -281,12 +281,9 @@ void TfcText::Draw(TfcTextCanvas& canvas) {
     d = d.Offset(x, y).Offset(-step.x * x, -step.y * y);
     const TColor nearRgb = canvas.ColorToRGB(FExtrudeEffects.NearColor());
     const TColor farRgb = canvas.ColorToRGB(FExtrudeEffects.FarColor());
-    // Layers from the farthest to the nearest; the letters land on the last one. A disabled
-    // caption keeps the letters' place but shows no coloured depth.
+    // Layers from the farthest to the nearest; the letters land on the last one.
     for (int i = 1; i <= depth; ++i) {
       d = d.Offset(step.x, step.y);
-      if (!enabled)
-        continue;
       const bool rib = FExtrudeEffects.Striated() && i % 2 == 0 && i != depth;
       DrawTextRect(canvas, d, rib ? farRgb : ExtrudeLayerColor(nearRgb, farRgb, i, depth));
     }
@@ -295,20 +292,18 @@ void TfcText::Draw(TfcTextCanvas& canvas) {
     DrawTextRect(canvas, d.Offset(FShadow.XOffset(), FShadow.YOffset()),
                  enabled ? FShadow.Color() : FDisabledColors.ShadeColor());
 
-  if (!enabled) {
-    // Engraved: a light copy below right, the letters in the shade colour.
-    DrawTextRect(canvas, d.Offset(1, 1), FDisabledColors.HighlightColor());
-    DrawTextRect(canvas, d, FDisabledColors.ShadeColor());
-    return;
-  }
-  switch (FStyle) {
+  // A disabled owner draws in the lowered style with the disabled colours, letters shaded.
+  const TfcTextStyle style = enabled ? FStyle : TfcTextStyle::fclsLowered;
+  const TColor highlight = enabled ? FHighlightColor : FDisabledColors.HighlightColor();
+  const TColor shade = enabled ? FShadeColor : FDisabledColors.ShadeColor();
+  switch (style) {
   case TfcTextStyle::fclsLowered: // light falls from the upper left into sunk letters
-    DrawTextRect(canvas, d.Offset(-1, -1), FShadeColor);
-    DrawTextRect(canvas, d.Offset(1, 1), FHighlightColor);
+    DrawTextRect(canvas, d.Offset(-1, -1), shade);
+    DrawTextRect(canvas, d.Offset(1, 1), highlight);
     break;
   case TfcTextStyle::fclsRaised:
-    DrawTextRect(canvas, d.Offset(-1, -1), FHighlightColor);
-    DrawTextRect(canvas, d.Offset(1, 1), FShadeColor);
+    DrawTextRect(canvas, d.Offset(-1, -1), highlight);
+    DrawTextRect(canvas, d.Offset(1, 1), shade);
     break;
   case TfcTextStyle::fclsOutline:
     for (int dy = -1; dy <= 1; ++dy)
@@ -319,7 +314,7 @@ void TfcText::Draw(TfcTextCanvas& canvas) {
   case TfcTextStyle::fclsDefault:
     break;
   }
-  DrawTextRect(canvas, d, FFont.Color);
+  DrawTextRect(canvas, d, enabled ? FFont.Color : shade);
 }
 
 void TfcText::DrawTextRect(TfcTextCanvas& canvas, TRect r, TColor color) {

@@ -14,11 +14,19 @@ template <typename Pairs> auto Find(Pairs& pairs, const std::string& name) {
 
 std::string TMemoryProfileStore::ReadString(const std::string& section, const std::string& key,
                                             const std::string& fallback) {
+  ++ReadCount;
   const auto s = Find(sections_, section);
   if (s == sections_.end())
     return fallback;
   const auto k = Find(s->second, key);
   return k == s->second.end() ? fallback : k->second;
+}
+
+std::optional<TProfileEntries> TMemoryProfileStore::ReadSection(const std::string& section) {
+  ++ReadCount;
+  if (RefuseSectionReads)
+    return std::nullopt;
+  return Section(section);
 }
 
 bool TMemoryProfileStore::WriteString(const std::string& section, const std::string& key,

@@ -233,6 +233,38 @@ TEST_F(CustomizerTest, MadeButtonsGetOnlyCommandsTheCustomizerHas) {
   EXPECT_EQ(toolbar.Items[1].CommandID, -1);
 }
 
+TEST_F(CustomizerTest, AHandEditedItemCountIsAppliedFromOneReadOfTheSection) {
+  TToolBarModel toolbar = FourItems();
+  WriteSection(store, kUser,
+               {{"ToolBarItemCount", "999999999"}, // capped at 65,536 items
+                {"Name2", "SaveBtn"},
+                {"Name2.ClassName", "ADVTOOLBARBUTTON"},
+                {"Name2.Caption", "Keep"},
+                {"NAME7.classname", "ADVTOOLBARSEPARATOR"}, // keys in any case
+                {"Name65536", "OpenBtn"},                   // beyond the cap
+                {"Name65536.ClassName", "ADVTOOLBARBUTTON"}});
+  auto apply = [&] {
+    TToolBarModel applied = toolbar;
+    store.ReadCount = 0;
+    customizer.ApplySavedLayout(applied);
+    return applied;
+  };
+  const TToolBarModel applied = apply();
+  EXPECT_EQ(store.ReadCount, 1);
+  EXPECT_EQ(Names(applied.Items), (std::vector<std::string>{"SaveBtn", ""}));
+  EXPECT_EQ(applied.Items[0].Caption, "Keep");
+  EXPECT_EQ(applied.Items[1].Kind, TToolBarItemKind::Separator);
+  EXPECT_EQ(Names(applied.SetAside), (std::vector<std::string>{"HelpButton", "Sep1", "OpenBtn"}));
+
+  // A store that cannot hand the section over whole is read key by key, to the same result.
+  store.RefuseSectionReads = true;
+  const TToolBarModel keyByKey = apply();
+  EXPECT_GT(store.ReadCount, 65536);
+  EXPECT_EQ(Names(keyByKey.Items), Names(applied.Items));
+  EXPECT_EQ(Names(keyByKey.SetAside), Names(applied.SetAside));
+  EXPECT_EQ(keyByKey.Items[0].Caption, "Keep");
+}
+
 TEST_F(CustomizerTest, UserLayoutIsWrittenAnewWithTheSwitchedOnKeysAndReadsBack) {
   store.WriteString(kUser, "Stale", "x");
   TToolBarModel arranged = FourItems();

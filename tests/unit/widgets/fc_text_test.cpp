@@ -344,15 +344,34 @@ TEST(CaptionText, StylesAndDisabledLook) {
   d.DisabledColors().SetShadeColor(clSilver);
   TFakeTextCanvas c;
   d.Draw(c);
-  ASSERT_EQ(c.Painted.size(), 2u); // no coloured depth while disabled
-  EXPECT_EQ(c.Painted[0].Color, clYellow);
-  EXPECT_EQ(c.Painted[1].Color, clSilver);
-  EXPECT_EQ(c.Painted[0].Rect, c.Painted[1].Rect.Offset(1, 1));
+  // Disabled is the lowered style in the disabled colours: the extrusion's four layers as the
+  // style draws them, the shade copy up-left, the highlight copy down-right, shaded letters.
+  ASSERT_EQ(c.Painted.size(), 4u + 3u);
+  const TRect letters = c.Painted[6].Rect;
+  EXPECT_EQ(c.Painted[4].Color, clSilver);
+  EXPECT_EQ(c.Painted[4].Rect, letters.Offset(-1, -1));
+  EXPECT_EQ(c.Painted[5].Color, clYellow);
+  EXPECT_EQ(c.Painted[5].Rect, letters.Offset(1, 1));
+  EXPECT_EQ(c.Painted[6].Color, clSilver);
   enabled = true;
   TFakeTextCanvas e;
   d.Draw(e);
   ASSERT_EQ(e.Painted.size(), 5u);
-  EXPECT_EQ(e.Painted[4].Rect, c.Painted[1].Rect); // the letters do not move
+  EXPECT_EQ(e.Painted[4].Rect, letters); // the letters do not move
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(c.Painted[i].Rect, e.Painted[i].Rect) << i;
+    EXPECT_EQ(c.Painted[i].Color, e.Painted[i].Color) << i;
+  }
+  // A caption drawn raised looks the same as any other once disabled.
+  d.SetStyle(TfcTextStyle::fclsRaised);
+  enabled = false;
+  TFakeTextCanvas r;
+  d.Draw(r);
+  ASSERT_EQ(r.Painted.size(), c.Painted.size());
+  for (std::size_t i = 0; i < r.Painted.size(); ++i) {
+    EXPECT_EQ(r.Painted[i].Rect, c.Painted[i].Rect) << i;
+    EXPECT_EQ(r.Painted[i].Color, c.Painted[i].Color) << i;
+  }
 }
 
 TEST(CaptionText, WordWrapWithFullJustification) {

@@ -4,6 +4,7 @@
 // real windows show.
 #include "about/about_form.h"
 #include "ui/application.h"
+#include "ui/gdi_bookkeeping.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,7 @@ inline RECT RectIn(HWND child, HWND parent) {
 class AboutTest : public ::testing::Test {
 protected:
   void SetUp() override {
+    gdiBefore_ = ui::GdiDeleteReport();
     saved_ = ui::Application().Seams();
     ui::Application().Seams().ErrorBox = [this](HWND, const std::string& text, const std::string&) {
       errors.push_back(text);
@@ -100,6 +102,9 @@ protected:
     ui::Application().ProcessMessages();
     ui::Application().Seams() = saved_;
     EXPECT_TRUE(errors.empty()) << errors.front();
+    // No GDI object went while still selected, and every delete succeeded.
+    EXPECT_EQ(ui::GdiDeleteReport().SelectedAtDelete, gdiBefore_.SelectedAtDelete);
+    EXPECT_EQ(ui::GdiDeleteReport().FailedDeletes, gdiBefore_.FailedDeletes);
   }
 
   // As the Help item shows it, with its paints done.
@@ -159,6 +164,7 @@ protected:
 
 private:
   ui::TSeams saved_;
+  ui::TGdiDeleteReport gdiBefore_;
 };
 
 // Degrees of a rotation from its cosine and sine, in (-180, 180].

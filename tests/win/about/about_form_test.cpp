@@ -350,6 +350,62 @@ TEST_F(AboutWindow, AClickOnALinkOpensItsAddressForTheAboutWindowAndChangesNoCol
   EXPECT_TRUE(links.empty());
 }
 
+// The real mouse: the pointer put at a screen point (and seen there steadily, the move arriving
+// asynchronously), the left button pressed or released, and the messages handled.
+void MoveMouse(POINT to) {
+  for (int steady = 0, attempt = 0; attempt < 100 && steady < 3; ++attempt) {
+    POINT at;
+    GetCursorPos(&at);
+    steady = at.x == to.x && at.y == to.y ? steady + 1 : 0;
+    if (steady == 0)
+      SetCursorPos(to.x, to.y);
+    Sleep(10);
+    ui::Application().ProcessMessages();
+  }
+}
+void LeftButton(DWORD action) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = action;
+  SendInput(1, &input, sizeof input);
+  for (int i = 0; i < 10; ++i) {
+    Sleep(10);
+    ui::Application().ProcessMessages();
+  }
+}
+
+TEST_F(AboutWindow, ALinkOpensOnlyForAPressAndAReleaseOnIt) {
+  ShowAbout();
+  POINT onLink{5, 5}, background{500, 405};
+  ClientToScreen(about->Label6->Handle(), &onLink);
+  ClientToScreen(about->Handle(), &background);
+  ASSERT_EQ(WindowFromPoint(background), about->Handle());
+
+  // Pressed on the link, dragged away and released; then pressed beside it and released on it.
+  MoveMouse(onLink);
+  LeftButton(MOUSEEVENTF_LEFTDOWN);
+  MoveMouse(background);
+  LeftButton(MOUSEEVENTF_LEFTUP);
+  LeftButton(MOUSEEVENTF_LEFTDOWN);
+  MoveMouse(onLink);
+  LeftButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(links.empty());
+
+  // Pressed on the link while another window takes the mouse for a moment: the press is over.
+  LeftButton(MOUSEEVENTF_LEFTDOWN);
+  SetCapture(about->Handle());
+  ReleaseCapture();
+  LeftButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(links.empty());
+
+  // A press and a release on it open it (a little aside, so as not to make a double click).
+  MoveMouse({onLink.x + 30, onLink.y});
+  LeftButton(MOUSEEVENTF_LEFTDOWN);
+  LeftButton(MOUSEEVENTF_LEFTUP);
+  ASSERT_EQ(links.size(), 1u);
+  EXPECT_EQ(links[0].address, kSiteAddress);
+}
+
 // (red, green, blue) of a colour value.
 std::array<int, 3> Rgb(ui::TColor c) {
   return {c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF};
@@ -464,6 +520,46 @@ TEST_F(AboutWindow, WhileHiddenOnlyItsStateMovesAndShowingShowsItAtOnce) {
   about->Show();
   Pump();
   EXPECT_GT(Shoot(about->Label1->Handle()).Count(forum), 10);
+}
+
+// What a screen reader names a control by: its window text (GetWindowTextW sends WM_GETTEXT to a
+// window of its own process).
+TEST_F(AboutWindow, EveryControlThatShowsTextIsNamedByIt) {
+  ShowAbout();
+  const std::pair<ui::TWinControl*, std::string> named[] = {
+      {about->Label5, "C\xE0\xE9\xF2"}, // the Latin C, as the screen shows it
+      {about->Label1, "Форум"},
+      {about->Label3, "Рассылка"},
+      {about->Label6, kSiteAddress},
+      {about->Label2, kForumAddress},
+      {about->Label4, kMailerAddress},
+      {about->fcLabel1, "Проект \"Сорвейн\""},
+      {about->ButtonSpeedStar, "Закрыть"},
+  };
+  for (const auto& [control, text] : named) {
+    SCOPED_TRACE(control->Name());
+    EXPECT_EQ(ui::WindowText(control->Handle()), text);
+  }
+  // A caption that changes renames its window.
+  about->Label1->SetText("Форумы");
+  about->Label2->SetText("");
+  EXPECT_EQ(ui::WindowText(about->Label1->Handle()), "Форумы");
+  EXPECT_EQ(ui::WindowText(about->Label2->Handle()), "");
+}
+
+TEST_F(AboutWindow, ANewWindowTextPaintsNothingOfItsOwn) {
+  ShowAbout();
+  // The default handling of WM_SETTEXT must not draw the text: the controls draw themselves.
+  const std::initializer_list<ui::TWinControl*> controls = {about->Label5, about->Label6,
+                                                            about->fcLabel1};
+  for (ui::TWinControl* control : controls) {
+    SCOPED_TRACE(control->Name());
+    HWND window = control->Handle();
+    const TShot before = Shoot(window);
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"WWWWWWWWWWWWWWWWWWWW"));
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+    EXPECT_EQ(Shoot(window).pixels, before.pixels);
+  }
 }
 
 } // namespace

@@ -289,5 +289,75 @@ TEST_F(Form1Test, TheHelpItemAnswersItsAccessLetterAndAClick) {
   EXPECT_EQ(form_->AdvToolBar1->Model().Items.at(0).Caption, "&Справка ");
 }
 
+// The toolbar's item windows, in the order the toolbar made them.
+std::vector<HWND> ItemWindows(HWND toolbar) {
+  std::vector<HWND> windows;
+  for (HWND w = FindWindowExW(toolbar, nullptr, L"Tarvel.ToolBarItem", nullptr); w;
+       w = FindWindowExW(toolbar, w, L"Tarvel.ToolBarItem", nullptr))
+    windows.push_back(w);
+  return windows;
+}
+
+TEST_F(Form1Test, TheToolbarAndItsMenuButtonAreNamedByTheirCaptions) {
+  toolbar::TToolBar& bar = *form_->AdvToolBar1;
+  HWND toolbarWindow = bar.Handle();
+  EXPECT_EQ(ui::WindowText(toolbarWindow), ""); // the designed toolbar has no caption
+  std::vector<HWND> items = ItemWindows(toolbarWindow);
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(ui::WindowText(items[0]), "&Справка ");
+  EXPECT_TRUE(IsWindowVisible(items[0]));
+  RECT item;
+  GetWindowRect(items[0], &item);
+  MapWindowPoints(HWND_DESKTOP, toolbarWindow, reinterpret_cast<POINT*>(&item), 2);
+  EXPECT_TRUE(EqualRect(&item, &bar.ItemRects().at(0)));
+
+  // The button's window lets the mouse through to the toolbar and the toolbar's drawing show:
+  // the caption's black letters stand inside it.
+  POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  ClientToScreen(toolbarWindow, &centre);
+  EXPECT_EQ(WindowFromPoint(centre), toolbarWindow);
+  auto letters = [&] {
+    HDC dc = GetDC(toolbarWindow);
+    int count = 0;
+    for (int y = item.top; y < item.bottom; ++y)
+      for (int x = item.left; x < item.right; ++x)
+        count += (GetPixel(dc, x, y) & 0xFFFFFF) == 0;
+    ReleaseDC(toolbarWindow, dc);
+    return count;
+  };
+  RedrawWindow(toolbarWindow, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const int drawn = letters();
+  EXPECT_GT(drawn, 20);
+  // The item's own window erases and paints nothing.
+  HDC itemDC = GetDC(items[0]);
+  SendMessageW(items[0], WM_ERASEBKGND, reinterpret_cast<WPARAM>(itemDC), 0);
+  ReleaseDC(items[0], itemDC);
+  RedrawWindow(items[0], nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(letters(), drawn);
+
+  // Captions that change rename the windows; a hidden item's window hides, a separator has none.
+  bar.Model().Caption = "Меню";
+  bar.Model().Items[0].Caption = "&Помощь";
+  toolbar::TToolBarItem separator, find;
+  separator.Kind = toolbar::TToolBarItemKind::Separator;
+  find.Caption = "Найти";
+  find.Visible = false;
+  bar.Model().Items.push_back(separator);
+  bar.Model().Items.push_back(find);
+  bar.ModelChanged();
+  EXPECT_EQ(ui::WindowText(toolbarWindow), "Меню");
+  items = ItemWindows(toolbarWindow);
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(ui::WindowText(items[0]), "&Помощь");
+  EXPECT_EQ(ui::WindowText(items[1]), "Найти");
+  EXPECT_TRUE(IsWindowVisible(items[0]));
+  EXPECT_FALSE(IsWindowVisible(items[1]));
+  // Items taken off take their windows with them.
+  bar.Model().Items.resize(1);
+  bar.ModelChanged();
+  EXPECT_EQ(ItemWindows(toolbarWindow).size(), 1u);
+}
+
 } // namespace
 } // namespace app

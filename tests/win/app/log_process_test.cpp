@@ -1,6 +1,8 @@
 // The program itself, started in a fresh folder the way a person starts it: a whole conversation
-// ends in "Your.txt", the end of a session logs it once, and a folder that cannot take the layout
-// file stops start-up with the fatal box and exit code 1.
+// ends in "Your.txt", the end of a session logs it once, a running instance's journal is left to
+// it and recovered once it has died, and a folder that cannot take the layout file stops start-up
+// with the fatal box and exit code 1.
+#include "app/journal_names.h"
 #include "app/log_file.h"
 
 #include "../toolbar/designed_layout.h"
@@ -70,6 +72,12 @@ public:
     CloseHandle(info_.hProcess);
   }
   bool Started() const { return started_; }
+  unsigned long Id() const { return info_.dwProcessId; }
+  // Ends it outright, as a crash would: nothing of its own runs any more.
+  void Kill() {
+    TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, kPatienceMs);
+  }
 
   // A visible top-level window of the program with this title.
   HWND TopWindow(const wchar_t* title) const {
@@ -205,6 +213,38 @@ TEST_F(LogProcessTest, LoggingOffWritesTheRecordOnce) {
   PostMessageW(form, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.ExitCode(), 0u);
   EXPECT_EQ(FileBytes(L"Your.txt"), log);
+}
+
+TEST_F(LogProcessTest, ASecondInstanceLeavesALiveOnesJournalAndAThirdRecoversItOnceItDied) {
+  TRunningProgram first;
+  ASSERT_TRUE(first.Started());
+  HWND form, area;
+  ASSERT_TRUE(FindWindows(first, form, area));
+  Type(area, L"первый");
+  PressEnter(area);
+  const std::wstring journal = JournalNames(L"Your.txt", first.Id()).Journal;
+  ASSERT_TRUE(WaitForWindow([&]() -> HWND {
+    return GetFileAttributesW(journal.c_str()) != INVALID_FILE_ATTRIBUTES ? area : nullptr;
+  }));
+
+  {
+    TRunningProgram second; // the same folder, while the first still runs
+    ASSERT_TRUE(second.Started());
+    HWND secondForm, secondArea;
+    ASSERT_TRUE(FindWindows(second, secondForm, secondArea));
+    EXPECT_EQ(FileBytes(L"Your.txt"), "<missing>");
+    EXPECT_NE(GetFileAttributesW(journal.c_str()), INVALID_FILE_ATTRIBUTES);
+  } // ended by force: it had nothing to keep
+
+  first.Kill();
+  TRunningProgram third;
+  ASSERT_TRUE(third.Started());
+  ASSERT_TRUE(FindWindows(third, form, area));
+  const std::string log = FileBytes(L"Your.txt");
+  const std::size_t head = log.find("\r\n");
+  ASSERT_NE(head, std::string::npos) << log;
+  EXPECT_EQ(log.substr(head + 2, 8), "первый\r\n") << log;
+  EXPECT_EQ(GetFileAttributesW(journal.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(LogProcessTest, AFolderThatCannotTakeTheLayoutFileStopsStartUp) {

@@ -1,4 +1,5 @@
 #include "toolbar/ini_profile_store_win.h"
+#include "toolbar/profile_section.h"
 #include "toolbar/toolbar_customizer.h"
 
 #include "../app/log_scratch_directory.h"
@@ -121,6 +122,41 @@ TEST_F(IniLayoutTest, SavedUserLayoutAndResetGoThroughTheFile) {
                                            "Name1.ClassName=-1\r\n");
   customizer.Reset(toolbar);
   EXPECT_EQ(IniBytes(), kDesignedSection);
+}
+
+// The section read whole gives each key what the profile functions give it one key at a time,
+// for the ways a person might write the file by hand.
+TEST_F(IniLayoutTest, ASectionReadOnceGivesEveryKeyItsOwnReadsValue) {
+  const std::string longValue(3000, 'x');
+  WriteIni("[Other]\r\nName0=another section\r\n"
+           "[advtoolbarcustomizer1]\r\n"
+           "; Name1=a comment\r\n"
+           "  Name0  =  blanks around  \r\n"
+           "NAME0=the second of two\r\n"
+           "Name1=\"quoted\"\r\nName2='single'\r\nName3=\"unbalanced\r\nName4=\"\"\r\n"
+           "Name5=a=b\r\nName6\r\nName7=\r\nName8=\" inner blanks \"\r\nName9=\xC3\xEB\r\n"
+           "Name10=" +
+           longValue + "\r\nName11=\"" + longValue +
+           "\"\r\n"
+           "\tName12\t=\ttabs\t\r\n"
+           "[AdvToolBarCustomizer1]\r\nName13=a section named twice\r\nName0=again\r\n");
+  const std::vector<std::string> keys = {"name0",  "Name1",  "Name2",  "Name3",  "Name4",
+                                         "Name5",  "Name6",  "Name7",  "Name8",  "Name9",
+                                         "Name10", "Name11", "Name12", "Name13", "Missing"};
+  auto compare = [&](const std::string& section) {
+    SCOPED_TRACE(section);
+    const TProfileSection read(store, section);
+    for (const std::string& key : keys)
+      EXPECT_EQ(read.ReadString(key, "(fallback)"), store.ReadString(section, key, "(fallback)"))
+          << key;
+  };
+  compare("AdvToolBarCustomizer1");
+  compare("Other");
+  compare("Absent");
+  EXPECT_EQ(TProfileSection(store, "AdvToolBarCustomizer1").ReadString("Name0", ""),
+            "blanks around");
+  DeleteFileW(kIni); // and no file at all
+  compare("AdvToolBarCustomizer1");
 }
 
 // The profile functions keep the file in the system's ANSI code page: Russian text is written

@@ -192,6 +192,29 @@ TEST_F(FcShapeBtnTest, GroupedAllowAllUpTogglesOnEveryClick) {
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(FcShapeBtnTest, AClickHandlerThatThrowsStillEndsThePress) {
+  TfcShapeBtn* b = MakeStar();
+  b->SetGroupIndex(0); // shows pressed only while held
+  b->OnClick = [this](ui::TComponent*) {
+    ++clicks;
+    throw ui::Exception("Ошибка OpenGL");
+  };
+  ShowForm();
+  ClickAt(b, 43, 50);
+  EXPECT_EQ(clicks, 1);
+  ASSERT_EQ(errors.size(), 1u); // the error box, and the program goes on
+  errors.clear();
+  // A later drag over it with the button held (pressed elsewhere) neither shows it pressed nor
+  // clicks it at the release.
+  PostMessageW(b->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(43, 50));
+  Pump();
+  EXPECT_FALSE(b->Down());
+  PostMessageW(b->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(43, 50));
+  Pump();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(FcShapeBtnTest, GroupOfTwoAndUngroupedButtons) {
   TfcShapeBtn* a = MakeStar(10, 10);
   TfcShapeBtn* b = MakeStar(110, 10);

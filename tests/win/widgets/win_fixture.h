@@ -3,6 +3,7 @@
 // shown, and helpers to read back what the screen shows.
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/gdi_bookkeeping.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,7 @@ protected:
   }
 
   void SetUp() override {
+    gdiBefore = ui::GdiDeleteReport();
     savedErrorBox = ui::Application().Seams().ErrorBox;
     ui::Application().Seams().ErrorBox = [this](HWND, const std::string& text, const std::string&) {
       errors.push_back(text);
@@ -48,6 +50,9 @@ protected:
     Pump();
     ui::Application().Seams().ErrorBox = savedErrorBox;
     EXPECT_TRUE(errors.empty()) << errors.front();
+    // No GDI object went while still selected, and every delete succeeded.
+    EXPECT_EQ(ui::GdiDeleteReport().SelectedAtDelete, gdiBefore.SelectedAtDelete);
+    EXPECT_EQ(ui::GdiDeleteReport().FailedDeletes, gdiBefore.FailedDeletes);
   }
 
   // Loads the components (as the end of a window description does), shows and activates.
@@ -105,6 +110,7 @@ protected:
 private:
   static inline ui::TForm* sharedForm = nullptr;
   decltype(ui::TSeams::ErrorBox) savedErrorBox;
+  ui::TGdiDeleteReport gdiBefore;
 };
 
 } // namespace widgets::test

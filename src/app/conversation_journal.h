@@ -1,0 +1,67 @@
+#pragma once
+// The journal of the running conversation: the log record a close would append at the moment
+// of the last snapshot, kept beside the log so that a crash, a killed process or a power cut
+// loses nothing that the next start cannot append (journal_recovery.h). Snapshots are written
+// by a thread of their own; the caller never waits for the disk.
+#include "app/background_writer.h"
+#include "app/journal_file.h"
+#include "app/journal_names.h"
+#include "app/log_record.h"
+
+#include <functional>
+#include <mutex>
+#include <string>
+
+namespace app {
+
+class TConversationJournal {
+public:
+  // Takes the instance's lock beside the log (logName as the log is written). failed runs on
+  // the writer's thread when a write fails after the last one succeeded; TakeFailure then has
+  // the message. Raises ui::EInOutError when the lock cannot be taken.
+  TConversationJournal(const std::wstring& logName, unsigned long instance,
+                       std::function<void()> failed);
+  TConversationJournal(const TConversationJournal&) = delete;
+  TConversationJournal& operator=(const TConversationJournal&) = delete;
+  // Writes the newest snapshot still waiting; the journal stays for the next start unless the
+  // conversation was logged.
+  ~TConversationJournal();
+
+  // The conversation text now, as the text control holds it (UTF-16; turned into the log's
+  // Windows-1251 by the writer, off the caller's thread), and now's time: written soon, or
+  // replaced by a newer snapshot before it is. Ignored once the conversation is logged, until
+  // Resume.
+  void Save(std::wstring conversation, const TLocalDateTime& when);
+
+  // Logs a close's record: the journal is made to hold exactly that record, the record is
+  // appended to the log, and then journal and temporary file are deleted; no more snapshots
+  // are taken. Raises ui::EInOutError when the append fails: the journal then keeps the record.
+  void AppendToLog(const std::string& record);
+
+  // The conversation goes on after it was logged (a session end that was called off).
+  void Resume();
+
+  // The message of the failed write that `failed` announced, once; empty otherwise.
+  std::string TakeFailure();
+
+  // Returns once the newest snapshot is on disk (or its write failed).
+  void Wait();
+
+  const TJournalNames& Names() const { return names_; }
+
+private:
+  void Write(const std::wstring& conversation, const TLocalDateTime& when);
+  void WriteFailed(const std::string& message);
+
+  std::wstring logName_;
+  TJournalNames names_;
+  TJournalLock lock_;
+  std::function<void()> failed_;
+  std::mutex failureMutex_;
+  std::string failure_;
+  bool failing_ = false;
+  bool logged_ = false;      // user-interface thread only
+  TBackgroundWriter writer_; // last: its thread ends before the rest goes
+};
+
+} // namespace app

@@ -1,0 +1,95 @@
+#include "app/conversation_journal.h"
+
+#include "app/journal_format.h"
+#include "app/log_file.h"
+#include "ui/win_text.h"
+
+#include <utility>
+
+#include <windows.h>
+
+namespace app {
+namespace {
+
+// The journal's files keep to the folder the log resolved to at start-up, even should the
+// current directory change: the lock must stay beside the journal it protects.
+std::wstring FullPath(const std::wstring& name) {
+  const DWORD length = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+  if (length == 0)
+    throw LogFileError(GetLastError());
+  std::wstring path(length, L'\0');
+  const DWORD copied = GetFullPathNameW(name.c_str(), length, path.data(), nullptr);
+  if (copied == 0 || copied >= length)
+    throw LogFileError(GetLastError());
+  path.resize(copied);
+  return path;
+}
+
+} // namespace
+
+TConversationJournal::TConversationJournal(const std::wstring& logName, unsigned long instance,
+                                           std::function<void()> failed)
+    : logName_(logName), names_(JournalNames(FullPath(logName), instance)),
+      lock_(TJournalLock::Take(names_.Lock)), failed_(std::move(failed)),
+      writer_([this](const std::string& message) { WriteFailed(message); }) {
+  if (!lock_)
+    throw LogFileError(lock_.Error());
+}
+
+TConversationJournal::~TConversationJournal() = default;
+
+void TConversationJournal::Save(std::wstring conversation, const TLocalDateTime& when) {
+  if (logged_)
+    return;
+  writer_.Submit(
+      [this, conversation = std::move(conversation), when] { Write(conversation, when); });
+}
+
+void TConversationJournal::Write(const std::wstring& conversation, const TLocalDateTime& when) {
+  WriteJournalFile(names_, FrameJournal(ConversationRecord(ui::FromWide(conversation), when)));
+  std::lock_guard lock(failureMutex_);
+  failing_ = false;
+}
+
+void TConversationJournal::WriteFailed(const std::string& message) {
+  {
+    std::lock_guard lock(failureMutex_);
+    if (failing_)
+      return; // reported already; the next success ends the run of failures
+    failing_ = true;
+    failure_ = "Журнал разговора не записан: " + message +
+               ". Пока он не записан, сбой программы унесёт разговор с собой.";
+  }
+  if (failed_)
+    failed_();
+}
+
+std::string TConversationJournal::TakeFailure() {
+  std::lock_guard lock(failureMutex_);
+  return std::exchange(failure_, {});
+}
+
+void TConversationJournal::AppendToLog(const std::string& record) {
+  writer_.Drop(); // an older snapshot must not land after the record
+  writer_.Wait();
+  // The journal first holds the very record that is appended: should the program die between
+  // the append and the deletion below, the next start finds that record at the log's end and
+  // does not append it again. A journal that cannot be written does not stop the close.
+  try {
+    WriteJournalFile(names_, FrameJournal(record));
+  } catch (const ui::EInOutError&) {
+  }
+  AppendToLogFile(logName_, record);
+  logged_ = true;
+  DeleteJournalFiles(names_); // one that stays is recognised at the log's end (above)
+}
+
+void TConversationJournal::Resume() {
+  logged_ = false;
+}
+
+void TConversationJournal::Wait() {
+  writer_.Wait();
+}
+
+} // namespace app

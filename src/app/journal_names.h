@@ -1,0 +1,28 @@
+#pragma once
+// The files of one running instance's journal, beside the log and named after it and the
+// instance (its process id): "Your.txt.1234.journal", the temporary file a new journal is
+// written to first ("….journal.tmp") and the lock the instance holds while it runs
+// ("….journal.lock"). A damaged journal is set aside as "….journal.bad".
+#include <optional>
+#include <string>
+
+namespace app {
+
+struct TJournalNames {
+  std::wstring Journal;
+  std::wstring Temporary;
+  std::wstring Lock;
+};
+
+TJournalNames JournalNames(const std::wstring& logName, unsigned long instance);
+
+// The instance whose journal, temporary file or lock this file name is; nothing for any other
+// name (a set-aside journal included).
+std::optional<unsigned long> JournalInstance(const std::wstring& logName,
+                                             const std::wstring& fileName);
+
+// Where a damaged journal goes: "….journal.bad", then "….journal.bad2", "….journal.bad3", …
+// for later attempts (attempt counts from 1), so an earlier one is never overwritten.
+std::wstring SetAsideName(const std::wstring& journal, int attempt);
+
+} // namespace app

@@ -1,0 +1,53 @@
+#pragma once
+// Looking at and laying out journal files in a test's scratch folder.
+#include "app/journal_format.h"
+#include "app/journal_names.h"
+#include "app/log_file.h"
+
+#include "log_scratch_directory.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include <windows.h>
+
+namespace testing_support {
+
+inline bool Exists(const std::wstring& name) {
+  return GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+inline bool Hidden(const std::wstring& name) {
+  const DWORD attributes = GetFileAttributesW(name.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN);
+}
+
+// This process's journal files in the current folder, by their relative names.
+inline app::TJournalNames OwnJournal() {
+  return app::JournalNames(app::kLogFileName, GetCurrentProcessId());
+}
+
+// The record a journal file holds; fails the test when it is not a good journal.
+inline std::string JournalRecord(const std::wstring& name) {
+  const app::TJournalContents contents = app::ParseJournal(FileBytes(name.c_str()));
+  EXPECT_EQ(contents.Status, app::TJournalStatus::Good) << "journal of " << name.size() << " chars";
+  return contents.Record;
+}
+
+// A journal as an instance that is gone left it, last written minutesAgo minutes ago.
+inline void PlantJournal(const std::wstring& name, const std::string& bytes, int minutesAgo) {
+  WriteFileBytes(name.c_str(), bytes);
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER t{{now.dwLowDateTime, now.dwHighDateTime}};
+  t.QuadPart -= static_cast<ULONGLONG>(minutesAgo) * 60 * 10000000;
+  const FILETIME written{t.LowPart, t.HighPart};
+  HANDLE file = CreateFileW(name.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  SetFileTime(file, nullptr, nullptr, &written);
+  CloseHandle(file);
+  SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_HIDDEN);
+}
+
+} // namespace testing_support
