@@ -88,6 +88,9 @@ protected:
     ui::Application().Seams().OpenLink = [this](HWND owner, const std::string& address) {
       links.push_back({owner, address});
     };
+    // The real mouse out of the way: a pointer left over a link (by an earlier test, or an
+    // earlier run of these tests) would recolour it as soon as the window shows.
+    SetCursorPos(1, 1);
     // As start-up makes it, but not as the main form: the conversation window is that.
     about = new TAboutFrm(&ui::Application());
     about->AfterConstruction();
