@@ -27,3 +27,11 @@ function(tarvel_test name)
   add_test(NAME ${name}
            COMMAND ${name} --gtest_brief=1 --gtest_output=xml:${TARVEL_TEST_RESULTS}/)
 endfunction()
+
+# tarvel_test_native_way(name): the test program `name` once more, with the 3D view presenting its
+# frames natively (TARVEL_GL_PRESENT=native): under Wine the default run goes through GDI.
+function(tarvel_test_native_way name)
+  add_test(NAME ${name}_native
+           COMMAND ${name} --gtest_brief=1 --gtest_output=xml:${TARVEL_TEST_RESULTS}/${name}_native.xml)
+  set_tests_properties(${name}_native PROPERTIES ENVIRONMENT TARVEL_GL_PRESENT=native)
+endfunction()

@@ -17,14 +17,9 @@
 // Included after windows.h, which it needs.
 #include <psapi.h>
 
-namespace {
+#include "bench_clock.h"
 
-double Now() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+namespace {
 
 // User plus kernel time of this process so far, in seconds.
 double CpuSeconds() {
@@ -40,15 +35,15 @@ double CpuSeconds() {
 
 // Runs the program's message loop for the given time.
 void RunFor(double seconds) {
-  const double end = Now() + seconds;
-  ui::Application().RunModalLoop([end] { return Now() >= end; });
+  const double end = bench::NowSeconds() + seconds;
+  ui::Application().RunModalLoop([end] { return bench::NowSeconds() >= end; });
 }
 
 // Processor milliseconds per second of wall time while the loop runs.
 double CpuPerSecond(double seconds) {
-  const double cpu0 = CpuSeconds(), wall0 = Now();
+  const double cpu0 = CpuSeconds(), wall0 = bench::NowSeconds();
   RunFor(seconds);
-  return 1000 * (CpuSeconds() - cpu0) / (Now() - wall0);
+  return 1000 * (CpuSeconds() - cpu0) / (bench::NowSeconds() - wall0);
 }
 
 // GDI objects of this process: GetGuiResources, or where it reports none (Wine), the live entries
@@ -145,7 +140,7 @@ int wmain(int argc, wchar_t** argv) {
   std::fflush(stdout);
 
   const Memory afterFirst = MemoryNow();
-  const double start = Now();
+  const double start = bench::NowSeconds();
   int done = 1; // the cycle above was the first
   for (; done < cycles; ++done) {
     OpenAbout(*Form1, *AboutFrm);
@@ -153,7 +148,7 @@ int wmain(int argc, wchar_t** argv) {
       break;
     CloseAbout(*AboutFrm);
   }
-  const double perCycle = (Now() - start) / (done > 1 ? done - 1 : 1);
+  const double perCycle = (bench::NowSeconds() - start) / (done > 1 ? done - 1 : 1);
   const Memory afterLast = MemoryNow();
   std::printf("Memory: working set MB / private MB / GDI objects / windows\n");
   auto print = [](const char* when, const Memory& m) {

@@ -17,14 +17,9 @@
 
 #include <windows.h>
 
-namespace {
+#include "bench_clock.h"
 
-double Now() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+namespace {
 
 // A conversation of about `bytes` bytes: thoughts and answer-length lines.
 std::wstring Conversation(std::size_t bytes) {
@@ -46,11 +41,11 @@ struct TWindow {
 // Times one Enter after a typed character (a new thought, so that Enter answers).
 double TimeEnter(HWND memo) {
   SendMessageW(memo, WM_CHAR, L'x', 1);
-  const double start = Now();
+  const double start = bench::NowMs();
   PostMessageW(memo, WM_CHAR, L'\r', 1);
   SendMessageW(memo, WM_KEYDOWN, VK_RETURN, 1);
   ui::Application().ProcessMessages();
-  return Now() - start;
+  return bench::NowMs() - start;
 }
 
 } // namespace
@@ -74,10 +69,10 @@ int wmain(int argc, wchar_t** argv) {
         window.Form->Journal.reset();
       window.Form->Show();
       application.ProcessMessages();
-      const double fillStart = Now();
+      const double fillStart = bench::NowMs();
       SendMessageW(window.Form->Memo1->Handle(), EM_REPLACESEL, FALSE,
                    reinterpret_cast<LPARAM>(text.c_str()));
-      window.FillMs = Now() - fillStart;
+      window.FillMs = bench::NowMs() - fillStart;
     }
     for (int i = 0; i < 21; ++i) {
       for (TWindow& window : windows) {
@@ -95,11 +90,11 @@ int wmain(int argc, wchar_t** argv) {
       TWindow& window = windows[journal];
       // What a snapshot costs this thread: the text read as the journal takes it.
       HWND memo = window.Form->Memo1->Handle();
-      const double readStart = Now();
+      const double readStart = bench::NowMs();
       const int length = GetWindowTextLengthW(memo);
       std::wstring snapshot(static_cast<std::size_t>(length) + 1, L'\0');
       GetWindowTextW(memo, snapshot.data(), length + 1);
-      const double readMs = Now() - readStart;
+      const double readMs = bench::NowMs() - readStart;
       std::sort(window.Times.begin(), window.Times.end());
       std::printf("%-10zu %-8s %10.2f %10.2f %10.2f %10.0f\n", size, journal ? "on" : "off",
                   window.Times[window.Times.size() / 2], window.Times.back(), readMs,

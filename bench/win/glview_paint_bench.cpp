@@ -1,7 +1,10 @@
 // Windows benchmark of the view module, run under Wine with Mesa's llvmpipe or on Windows:
 // - one matrix operation computed directly against the same operation done as a push / load /
 //   operate / read-back / pop round trip through OpenGL's matrix stack, in the same run;
-// - one paint of a view (the About view's size) showing 5 and 1,000 objects of 37 triangles.
+// - one paint of a view (the About view's size) showing 5 and 1,000 objects of 37 triangles;
+// - the two ways a frame reaches the screen, side by side, for the About view (455 x 361) and a
+//   1280 x 1024 view: the whole paint of the About scene's five leaves, and the presenting step
+//   alone (natively the buffer swap; through GDI the read-back and the copy into the window).
 //
 // Build: the win64 preset builds glview_win_bench.exe (tests/win/glview); run it with
 // scripts/wine-run on an X display. Prints the median of 7 runs.
@@ -89,6 +92,62 @@ double PaintMilliseconds(ui::TForm& form, int leaves, int paints) {
   return ms;
 }
 
+// Opens the way the frame is presented.
+class TBenchView : public TOpenGL {
+public:
+  using TCustomOpenGL::MakeCurrent;
+  using TOpenGL::TOpenGL;
+  TOffscreenFrame* Offscreen() { return FOffscreen.get(); }
+};
+
+struct TWayFigures {
+  double paintMs, presentMs;
+  TPresentWay way;
+};
+
+// A view of the given size presenting the given way, with five leaves: milliseconds per whole
+// paint and per presenting step alone.
+TWayFigures PresentMilliseconds(ui::TForm& form, const char* way, int width, int height) {
+  SetEnvironmentVariableA(kPresentWayVariable, way);
+  auto* view = new TBenchView(&form);
+  view->SetBounds(0, 0, width, height);
+  view->SetParent(&form);
+  view->OnCreate = [view](ui::TComponent*) {
+    for (int n = 0; n < 5; ++n) {
+      const int i = view->BeginObject("Leaf" + std::to_string(n + 1), ui::clLime);
+      Leaf(view->GL());
+      view->EndObject(i);
+      view->GetVisualObject(i).ModelMatrix().Scale(4, 4, 4);
+      view->GetVisualObject(i).ModelMatrix().Translate(n * 0.08f - 0.16f, 0, 0);
+    }
+  };
+  view->Invalidate();
+  view->Update();
+  TWayFigures figures{};
+  figures.way = view->PresentWay();
+  figures.paintMs = NanosecondsPerCall(30,
+                                       [view] {
+                                         view->Invalidate();
+                                         view->Update();
+                                       }) /
+                    1e6;
+  view->MakeCurrent();
+  HDC window = view->Canvas().Handle();
+  figures.presentMs = NanosecondsPerCall(30,
+                                         [view, window] {
+                                           if (TOffscreenFrame* frame = view->Offscreen())
+                                             frame->PaintInto(window);
+                                           else
+                                             SwapBuffers(window);
+                                           GdiFlush();
+                                         }) /
+                      1e6;
+  view->GL().wglMakeCurrent(nullptr, nullptr);
+  delete view;
+  SetEnvironmentVariableA(kPresentWayVariable, nullptr);
+  return figures;
+}
+
 } // namespace
 
 int main() {
@@ -143,6 +202,25 @@ int main() {
   std::printf("\npaint of a 455 x 361 view, objects of 37 triangles (median of 7 runs):\n");
   std::printf("  5 objects:     %8.3f ms per paint\n", PaintMilliseconds(*form, 5, 40));
   std::printf("  1,000 objects: %8.3f ms per paint\n", PaintMilliseconds(*form, 1000, 3));
+  delete form;
+
+  // Large enough for the larger view (Wine lets a window exceed its desktop).
+  form = new ui::TForm(nullptr);
+  form->SetBounds(0, 0, 1300, 1100);
+  form->Show();
+  std::printf("\nthe two ways of presenting, 5 leaves (median of 7 runs of 30 paints):\n");
+  std::printf("%-12s %-7s %14s %26s\n", "view", "way", "ms per paint",
+              "ms per present (swap / read-back + copy)");
+  struct Size {
+    int width, height;
+  };
+  for (const Size size : {Size{455, 361}, Size{1280, 1024}})
+    for (const char* way : {"native", "gdi"}) {
+      const TWayFigures f = PresentMilliseconds(*form, way, size.width, size.height);
+      std::printf("%4d x %-5d %-7s %14.3f %26.3f%s\n", size.width, size.height, way, f.paintMs,
+                  f.presentMs,
+                  (f.way == TPresentWay::Gdi) == (way[0] == 'g') ? "" : "  (fell back)");
+    }
   delete form;
   return 0;
 }

@@ -15,21 +15,7 @@
 #include "app/journal_format.h"
 #include "app/log_file.h"
 
-namespace {
-
-double Now() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-} // namespace
+#include "bench_clock.h"
 
 int wmain(int argc, wchar_t** argv) {
   testing_support::TScratchDirectory directory(argc > 1 ? argv[1] : L"");
@@ -44,24 +30,22 @@ int wmain(int argc, wchar_t** argv) {
               "on disk ms");
   for (const Size& size :
        {Size{"1 KB", 1u << 10, 41}, Size{"1 MB", 1u << 20, 21}, Size{"10 MB", 10u << 20, 9}}) {
-    std::string conversation;
-    while (conversation.size() < size.bytes)
-      conversation += "35418A99 - Не спеши с выводами. Всё решится само собой.\r\n";
-    conversation.resize(size.bytes);
+    const std::string conversation = bench::AnswerLines(size.bytes);
     std::vector<double> total, memory, disk;
     for (int run = 0; run < size.runs; ++run) {
-      const double start = Now();
+      const double start = bench::NowMs();
       const std::string bytes =
           app::FrameJournal(app::ConversationRecord(conversation, app::LocalNow()));
-      const double framed = Now();
+      const double framed = bench::NowMs();
       app::WriteJournalFile(names, bytes);
-      const double stop = Now();
+      const double stop = bench::NowMs();
       total.push_back(stop - start);
       memory.push_back(framed - start);
       disk.push_back(stop - framed);
     }
-    std::printf("%-6s %12.2f %12.2f %14.2f %14.2f\n", size.name, Median(total),
-                *std::max_element(total.begin(), total.end()), Median(memory), Median(disk));
+    std::printf("%-6s %12.2f %12.2f %14.2f %14.2f\n", size.name, bench::Median(total),
+                *std::max_element(total.begin(), total.end()), bench::Median(memory),
+                bench::Median(disk));
   }
   app::DeleteJournalFiles(names);
   return 0;

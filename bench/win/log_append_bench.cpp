@@ -12,12 +12,11 @@
 
 #include "../tests/win/app/log_scratch_directory.h"
 #include "app/log_file.h"
+#include "bench_clock.h"
 
 int wmain(int argc, wchar_t** argv) {
   testing_support::TScratchDirectory directory(argc > 1 ? argv[1] : L"");
   std::printf("folder: %ls\n", directory.Path().c_str());
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
   struct Size {
     const char* name;
     std::size_t bytes;
@@ -25,22 +24,15 @@ int wmain(int argc, wchar_t** argv) {
   };
   for (const Size& size :
        {Size{"1 KB", 1u << 10, 41}, Size{"1 MB", 1u << 20, 21}, Size{"10 MB", 10u << 20, 9}}) {
-    // Answer-like text with line breaks, as the area holds it.
-    std::string conversation;
-    while (conversation.size() < size.bytes)
-      conversation += "35418A99 - Не спеши с выводами. Всё решится само собой.\r\n";
-    conversation.resize(size.bytes);
+    const std::string conversation = bench::AnswerLines(size.bytes);
     std::vector<double> ms;
     for (int run = 0; run < size.runs; ++run) {
-      LARGE_INTEGER start, stop;
-      QueryPerformanceCounter(&start);
+      const double start = bench::NowMs();
       app::AppendConversationRecord(conversation);
-      QueryPerformanceCounter(&stop);
-      ms.push_back((stop.QuadPart - start.QuadPart) * 1e3 / frequency.QuadPart);
+      ms.push_back(bench::NowMs() - start);
     }
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-6s median %8.2f ms   worst %8.2f ms   (%d runs)\n", size.name, ms[ms.size() / 2],
-                ms.back(), size.runs);
+    std::printf("%-6s median %8.2f ms   worst %8.2f ms   (%d runs)\n", size.name, bench::Median(ms),
+                *std::max_element(ms.begin(), ms.end()), size.runs);
   }
   return 0;
 }

@@ -16,14 +16,9 @@
 
 #include <windows.h>
 
-namespace {
+#include "bench_clock.h"
 
-double Now() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+namespace {
 
 struct Search {
   DWORD process;
@@ -64,17 +59,17 @@ double StartUp(const std::wstring& exe, const std::string& ini) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::wstring command = L"\"" + exe + L"\"";
-  const double start = Now();
+  const double start = bench::NowSeconds();
   if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process))
     return -1;
   Search search{process.dwProcessId, nullptr};
-  while (!search.found && Now() - start < 120) {
+  while (!search.found && bench::NowSeconds() - start < 120) {
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     if (!search.found)
       Sleep(2);
   }
-  const double shown = Now() - start;
+  const double shown = bench::NowSeconds() - start;
   if (search.found)
     PostMessageW(search.found, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
@@ -98,14 +93,9 @@ double LayoutStep(const std::string& ini) {
   help.Kind = toolbar::TToolBarItemKind::MenuButton;
   help.Caption = "&Справка ";
   model.Items.push_back(help);
-  const double start = Now();
+  const double start = bench::NowSeconds();
   customizer.Loaded(model);
-  return Now() - start;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  return bench::NowSeconds() - start;
 }
 
 } // namespace
@@ -143,7 +133,7 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("%-42s %10s %10s %10s\n", "start-up until the window shows", "median s", "min s",
               "max s");
   for (const Case& c : cases)
-    std::printf("%-42s %10.3f %10.3f %10.3f\n", c.name, Median(c.seconds),
+    std::printf("%-42s %10.3f %10.3f %10.3f\n", c.name, bench::Median(c.seconds),
                 *std::min_element(c.seconds.begin(), c.seconds.end()),
                 *std::max_element(c.seconds.begin(), c.seconds.end()));
   if (std::getenv("STARTUP_BENCH_ALL"))
@@ -154,7 +144,7 @@ int wmain(int argc, wchar_t** argv) {
       std::printf("\n");
     }
   std::printf("hand-edited / normal (medians): %.2f\n",
-              Median(cases[2].seconds) / Median(cases[1].seconds));
+              bench::Median(cases[2].seconds) / bench::Median(cases[1].seconds));
 
   std::printf("\n%-42s %10s %10s %10s\n", "layout step alone (in this process)", "median ms",
               "min ms", "max ms");
@@ -162,7 +152,7 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<double> ms;
     for (int run = 0; run < runs; ++run)
       ms.push_back(1000 * LayoutStep(c.ini));
-    std::printf("%-42s %10.2f %10.2f %10.2f\n", c.name, Median(ms),
+    std::printf("%-42s %10.2f %10.2f %10.2f\n", c.name, bench::Median(ms),
                 *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()));
   }
   return 0;

@@ -25,6 +25,7 @@ namespace glview {
   X(wglDeleteContext, wglDeleteContext)                                                            \
   X(wglMakeCurrent, wglMakeCurrent)                                                                \
   X(wglGetCurrentContext, wglGetCurrentContext)                                                    \
+  X(wglGetProcAddress, wglGetProcAddress)                                                          \
   X(Begin, glBegin)                                                                                \
   X(CallList, glCallList)                                                                          \
   X(Clear, glClear)                                                                                \

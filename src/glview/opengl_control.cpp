@@ -1,5 +1,7 @@
 #include "glview/opengl_control.h"
 
+#include <algorithm>
+
 #include "glview/animation_step.h"
 #include "glview/gl_error.h"
 #include "ui/handles.h"
@@ -127,6 +129,8 @@ TCustomOpenGL::~TCustomOpenGL() {
 void TCustomOpenGL::DestroyContext() {
   ReleaseContext();
   FGLContext.Reset();
+  FOffscreen.reset();
+  FPresentWay = TPresentWay::Native;
   // No context is current now, so freeing issues nothing: the lists went with the context.
   FreeObjects();
 }
@@ -147,15 +151,22 @@ void TCustomOpenGL::CreateParams(ui::TCreateParams& Params) {
 }
 
 void TCustomOpenGL::DestroyWnd() {
-  // The context is tied to the window's DC: it goes, released first, while the window exists,
-  // and with it the objects whose lists it held. A new window gets a new context and scene.
+  // The context is tied to the window: it goes, released first, while the window exists, and
+  // with it the objects whose lists it held. A new window gets a new context and scene, whose
+  // set-up fits that window again; so the old fit comes out of FScreenMatrix first (zoom and pan
+  // stay, as they do over a resize).
+  if (FGLContext) {
+    MakeCurrent();
+    const TAspect undo = RefitScale({FAspectX, FAspectY}, {1.0f, 1.0f});
+    FScreenMatrix.Scale(undo.X, undo.Y, 1.0f);
+  }
   DestroyContext();
   FAspectX = FAspectY = 0.0f;
   ui::TCustomControl::DestroyWnd();
 }
 
 void TCustomOpenGL::MakeCurrent() {
-  FGL->wglMakeCurrent(Canvas().Handle(), FGLContext.Get());
+  FGL->wglMakeCurrent(DrawDC(), FGLContext.Get());
 }
 
 void TCustomOpenGL::ReleaseContext() {
@@ -168,14 +179,36 @@ HGLRC TCustomOpenGL::GetContext() {
       HandleNeeded();
     if (!Canvas().Handle())
       throw EOpenGLError("Устройство рисования отсутствует");
-    SetupPixelFormat();
-    CreateContext();
+    // Through GDI where that is the way and it can be set up; natively otherwise, silently.
+    if (PresentWayForThisProcess() != TPresentWay::Gdi || !CreateOffscreenContext()) {
+      SetupPixelFormat();
+      CreateContext();
+    }
     InitScene();
   }
   return FGLContext.Get();
 }
 
-void TCustomOpenGL::SetupPixelFormat() {
+std::unique_ptr<TOffscreenFrame> TCustomOpenGL::CreateOffscreenFrame() {
+  return TOffscreenFrame::Create(*FGL, FPixelFormatDescriptor, ClientWidth(), ClientHeight());
+}
+
+bool TCustomOpenGL::CreateOffscreenContext() {
+  DescribeWantedFormat();
+  std::unique_ptr<TOffscreenFrame> frame = CreateOffscreenFrame();
+  if (!frame)
+    return false;
+  TGLContext context(*FGL, FGL->wglCreateContext(frame->DC()));
+  if (!context || !FGL->wglMakeCurrent(frame->DC(), context.Get()))
+    return false; // the context, then the buffer, go
+  FOffscreen = std::move(frame);
+  FGLContext = std::move(context);
+  FPixelFormatIndex = FOffscreen->PixelFormat();
+  FPresentWay = TPresentWay::Gdi;
+  return true;
+}
+
+void TCustomOpenGL::DescribeWantedFormat() {
   FPixelFormatDescriptor = {};
   FPixelFormatDescriptor.nSize = sizeof(PIXELFORMATDESCRIPTOR);
   FPixelFormatDescriptor.nVersion = 1;
@@ -186,6 +219,10 @@ void TCustomOpenGL::SetupPixelFormat() {
   FPixelFormatDescriptor.cColorBits = 24;
   FPixelFormatDescriptor.cDepthBits = 32;
   FPixelFormatDescriptor.iLayerType = PFD_MAIN_PLANE;
+}
+
+void TCustomOpenGL::SetupPixelFormat() {
+  DescribeWantedFormat();
   FPixelFormatIndex = ChoosePixelFormat(Canvas().Handle(), &FPixelFormatDescriptor);
   if (FPixelFormatIndex == 0)
     throw EOpenGLError("PixelFormat is NULL");
@@ -240,11 +277,17 @@ void TCustomOpenGL::Paint() {
       ~Release() { self.ReleaseContext(); }
     } release{*this};
     GetContext();
+    // The GDI way's buffer follows the client size (when a new one cannot be made, the old one
+    // goes on and shows what fits in it).
+    if (FOffscreen)
+      FOffscreen->Resize(ClientWidth(), ClientHeight(), FGLContext.Get());
     MakeCurrent();
     SetupViewport();
     ClearBackground();
     DrawScene();
-    if (FIsSwapBuffers)
+    if (FOffscreen)
+      FOffscreen->PaintInto(Canvas().Handle()); // read back, and painted with GDI
+    else if (FIsSwapBuffers)
       SwapBuffers(Canvas().Handle());
     else
       FGL->Finish();
@@ -357,12 +400,27 @@ void TCustomOpenGL::SetAnimationSpeed(int Speed) {
 }
 
 void TCustomOpenGL::AnimationTimer() {
-  MakeCurrent();
+  // Nobody sees a hidden view: its scene turns all the same, but no context is made current for
+  // it and no repaint asked for (showing the window paints it anew). The matrices' Multiply acts
+  // only while a context is current, so there the same product is taken directly; without a
+  // context, as with Multiply, nothing moves.
+  const bool seen = HandleAllocated() && IsWindowVisible(Handle());
+  if (seen)
+    MakeCurrent();
+  else if (!FGLContext)
+    return;
+  auto turn = [seen](TViewMatrix& matrix, const TViewMatrix& step) {
+    if (seen)
+      matrix.Multiply(step.Values());
+    else
+      matrix.SetValues(MultiplyValues(matrix.Values(), step.Values()));
+  };
   // Post-multiplied: the step turns the scene about its own axes.
-  FProjectionMatrix.Multiply(FProjectionStep.Values());
+  turn(FProjectionMatrix, FProjectionStep);
   for (TObjectEntry& entry : FObjectList) // hidden objects move too
-    entry.Object->ModelMatrix().Multiply(entry.Object->StepMatrix().Values());
-  RequestRepaint();
+    turn(entry.Object->ModelMatrix(), entry.Object->StepMatrix());
+  if (seen)
+    RequestRepaint();
 }
 
 void TCustomOpenGL::CheckGLError(bool RaiseError, const std::string& Prefix) {

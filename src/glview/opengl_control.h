@@ -15,13 +15,20 @@
 //   view.EndObject(i);
 //   view.GetVisualObject(i).ModelMatrix().Translate(0.5f, 0, 0);
 //
+// A finished frame reaches the screen in one of two ways (present_way.h), chosen when the context
+// is made: natively, OpenGL drawing into the view's own window, or through GDI, OpenGL drawing
+// into an off-screen buffer of the view's size whose frame is then painted into the window
+// (offscreen_frame.h). Where the GDI way cannot be set up, the view goes the native way.
+//
 // TCustomOpenGL holds the behaviour; TOpenGL publishes the properties a window description sets.
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "glview/gl_handles.h"
+#include "glview/offscreen_frame.h"
 #include "glview/opengl_api.h"
+#include "glview/present_way.h"
 #include "glview/view_matrix.h"
 #include "glview/view_options.h"
 #include "glview/visual_object.h"
@@ -57,6 +64,11 @@ public:
   // OnCreate.
   virtual void InitScene();
   bool HasContext() const { return static_cast<bool>(FGLContext); }
+  // How the frames of the present context reach the screen (native until a context exists).
+  TPresentWay PresentWay() const { return FPresentWay; }
+  // The device context OpenGL draws on: the off-screen buffer's in the GDI way, the window's own
+  // otherwise.
+  HDC DrawDC() { return FOffscreen ? FOffscreen->DC() : Canvas().Handle(); }
 
   // Starts or stops the animation timer, nothing else.
   void EnableAnimation(bool Value);
@@ -158,12 +170,18 @@ protected:
   void LightClick(ui::TComponent* Sender);
   void AnimationClick(ui::TComponent* Sender);
 
-  // Makes this control's context current on its own DC; with no context yet, none is current
-  // afterwards and OpenGL commands have no effect.
+  // Makes this control's context current on the DC it draws on; with no context yet, none is
+  // current afterwards and OpenGL commands have no effect.
   void MakeCurrent();
   void ReleaseContext();
 
+  // The off-screen buffer for the GDI way, of the control's client size in a format like the
+  // one FPixelFormatDescriptor asks for; nullptr where the driver cannot make one.
+  virtual std::unique_ptr<TOffscreenFrame> CreateOffscreenFrame();
+
   // Paint steps.
+  void DescribeWantedFormat();
+  bool CreateOffscreenContext(); // false, with nothing made, where the GDI way cannot be set up
   void SetupPixelFormat();
   void CreateContext();
   void SetupViewport();
@@ -181,6 +199,8 @@ protected:
 
   PIXELFORMATDESCRIPTOR FPixelFormatDescriptor{};
   int FPixelFormatIndex = 0;
+  TPresentWay FPresentWay = TPresentWay::Native;
+  std::unique_ptr<TOffscreenFrame> FOffscreen; // the GDI way's buffer; outlives the context on it
   TGLContext FGLContext;
   TViewMatrix FProjectionMatrix;  // published as ProjectionMatrix
   TViewMatrix FProjectionDynamic; // published as ProjectionDynamic

@@ -1,5 +1,7 @@
 #include "ui/label.h"
 
+#include <cstring>
+
 #include "ui/win_text.h"
 
 namespace ui {
@@ -10,6 +12,7 @@ TLabel::TLabel(TComponent* owner) : TCustomControl(owner) {
 
 void TLabel::CreateWnd() {
   TCustomControl::CreateWnd();
+  fittedSize_ = {-1, -1}; // a new window measures afresh
   AdjustSize();
 }
 
@@ -60,8 +63,16 @@ SIZE TLabel::TextSize() {
 void TLabel::AdjustSize() {
   if (!autoSize_ || !HandleAllocated())
     return;
+  // A caption that pulses in colour ten times a second is not measured and moved each time.
+  const LOGFONTW font = Font().LogFont();
+  if (fittedSize_.cx == Width() && fittedSize_.cy == Height() && fittedText_ == text_ &&
+      std::memcmp(&fittedFont_, &font, sizeof font) == 0)
+    return;
   const SIZE size = TextSize();
   SetBounds(Left(), Top(), size.cx, size.cy);
+  fittedFont_ = font;
+  fittedText_ = text_;
+  fittedSize_ = {Width(), Height()};
 }
 
 void TLabel::Paint() {

@@ -30,6 +30,11 @@ private:
   std::string text_;
   bool autoSize_ = true;
   bool transparent_ = false;
+  // What the size was last fitted to; a change that leaves all three as they are (a new colour)
+  // is not measured again.
+  LOGFONTW fittedFont_{};
+  std::string fittedText_;
+  SIZE fittedSize_{-1, -1};
 };
 
 } // namespace ui

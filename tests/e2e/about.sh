@@ -38,6 +38,19 @@ text="${text%x}"
 lines=$(printf '%s' "$text" | grep -c $'\r$')
 [ "$lines" -eq 33 ] || fail "the instructions have $((lines + 1)) lines, not 34"
 
+# The 3D view as a person sees it: leaves (at least 2 % of its pixels coloured), turning. Its first
+# column lies under the memo's edge.
+read -r gl_left gl_top gl_right gl_bottom <<<"$(rect "$about" Tarvel.OpenGL)"
+view="$((gl_right - gl_left - 1))x$((gl_bottom - gl_top))+$((gl_left + 1))+$gl_top"
+sleep 0.5
+import -window root -crop "$view" +repage "$shots/about-view1.png"
+sleep 0.6
+import -window root -crop "$view" +repage "$shots/about-view2.png"
+coloured=$(percent_not "$shots/about-view1.png" black)
+at_least "$coloured" 2 || fail "the About view shows $coloured % coloured pixels, not at least 2 %"
+differ "$shots/about-view1.png" "$shots/about-view2.png" ||
+  fail "the About view showed the same picture 0.6 s later"
+
 # The captions pulse in the real program: the "Форум" caption changes colour.
 read -r star_left star_top star_right star_bottom <<<"$(rect "$about" Button)"
 client_x=$((star_left - 601)) # the star stands at 601, 368 of the client area
@@ -94,5 +107,5 @@ wait "$pid" || fail "the program exited with status $?"
 log="$(iconv -f CP1251 -t UTF-8 Your.txt; printf x)"
 record=$'^[^\r\n]+\r\nВопрос\r\n[0-9AB]{8} - [^\r\n]+\\.\r\n\r\nx$'
 [[ "$log" =~ $record ]] || fail "unexpected log: $log"
-echo "about: opened by Alt+С and by the toolbar, pulsing, closed by the star; the conversation" \
-  "went on beside it and ended with the main window"
+echo "about: opened by Alt+С and by the toolbar, leaves turning ($coloured % of the view)," \
+  "pulsing, closed by the star; the conversation went on beside it and ended with the main window"

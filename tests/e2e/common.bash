@@ -18,3 +18,12 @@ type_text() {
   xdotool type --delay 40 "$1"
 }
 key() { xdotool key --delay 60 "$@"; }
+# Percentage of an image's pixels that differ from a colour (e.g. "black", "rgb(32,32,48)").
+percent_not() {
+  convert "$1" -fill "$2" -colorize 100 "$work/solid.png"
+  awk -v d="$(compare -metric AE "$1" "$work/solid.png" null: 2>&1 | cut -d' ' -f1)" \
+    -v n="$(identify -format "%[fx:w*h]" "$1")" 'BEGIN { printf "%.1f\n", 100 * d / n }'
+}
+# Whether two images differ in any pixel.
+differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" != 0 ]; }
+at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }

@@ -88,6 +88,9 @@ protected:
     ui::Application().Seams().OpenLink = [this](HWND owner, const std::string& address) {
       links.push_back({owner, address});
     };
+    // The real mouse out of the way: a pointer left over a link (by an earlier test, or an
+    // earlier run of these tests) would recolour it as soon as the window shows.
+    SetCursorPos(1, 1);
     // As start-up makes it, but not as the main form: the conversation window is that.
     about = new TAboutFrm(&ui::Application());
     about->AfterConstruction();
@@ -126,7 +129,10 @@ protected:
     return nullptr;
   }
 
-  // The view's last frame, read back from its back buffer after a paint now.
+  // The view's frame as OpenGL drew it in a paint now, rows from the bottom: from the buffer it
+  // draws on, its back buffer natively (under Wine the swap leaves it as it was, and a child
+  // window's front buffer cannot be read), the off-screen buffer in the GDI way. (On the screen
+  // the memo covers the view's first column.)
   std::vector<std::array<int, 3>> ViewFrame() {
     glview::TOpenGL& view = *about->OpenGL1;
     view.Invalidate();
@@ -134,10 +140,10 @@ protected:
     const int width = view.ClientWidth(), height = view.ClientHeight();
     std::vector<std::uint8_t> bytes(static_cast<size_t>(width) * height * 3);
     const glview::TOpenGLApi& gl = view.GL();
-    gl.wglMakeCurrent(view.Canvas().Handle(), view.GetContext());
-    // Under Wine the swap leaves the back buffer as it was, and a child window's front buffer
-    // cannot be read.
-    gl.ReadBuffer(GL_BACK);
+    gl.wglMakeCurrent(view.DrawDC(), view.GetContext());
+    GLint drawn = GL_BACK;
+    gl.GetIntegerv(GL_DRAW_BUFFER, &drawn);
+    gl.ReadBuffer(static_cast<GLenum>(drawn));
     gl.PixelStorei(GL_PACK_ALIGNMENT, 1);
     gl.ReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bytes.data());
     gl.wglMakeCurrent(nullptr, nullptr);

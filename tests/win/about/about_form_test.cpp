@@ -7,6 +7,7 @@
 #include "glview/scale_color.h"
 #include "ui/win_text.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace about::test {
@@ -461,6 +462,64 @@ TEST_F(AboutWindow, CaptionsPulseOnTheTimerFromCreationEvenWhileHidden) {
     ASSERT_LE(about->Pulse().Counter(), 100);
   }
   EXPECT_EQ(about->Pulse().Counter(), 0); // 202 ticks from 0: two cycles of 101
+}
+
+// Every message sent to a window of this thread while it lives.
+class TSentMessages {
+public:
+  TSentMessages()
+      : FHook(SetWindowsHookExW(WH_CALLWNDPROC, Record, nullptr, GetCurrentThreadId())) {
+    FCurrent = this;
+  }
+  ~TSentMessages() {
+    UnhookWindowsHookEx(FHook);
+    FCurrent = nullptr;
+  }
+  int Count(UINT message) const {
+    return static_cast<int>(std::count(FSent.begin(), FSent.end(), message));
+  }
+
+private:
+  static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && FCurrent)
+      FCurrent->FSent.push_back(reinterpret_cast<const CWPSTRUCT*>(lParam)->message);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline TSentMessages* FCurrent = nullptr;
+  HHOOK FHook;
+  std::vector<UINT> FSent;
+};
+
+// Hidden, the window only keeps its state moving: the captions take the pulse's colours without
+// being measured or moved again, the scene turns with no context made current; shown again, it
+// shows that state at once.
+TEST_F(AboutWindow, WhileHiddenOnlyItsStateMovesAndShowingShowsItAtOnce) {
+  ShowAbout(); // the view has its context and scene
+  about->Hide();
+  Pump();
+  AnimationTimer()->SetEnabled(false); // ticks from the test only
+  glview::TOpenGL& view = *about->OpenGL1;
+  view.GL().wglMakeCurrent(nullptr, nullptr);
+  const glview::TMatrixValues turn = view.ProjectionMatrix().Values();
+  about->Pulse().SetCounter(20);
+  {
+    TSentMessages sent;
+    for (int tick = 0; tick < 5; ++tick) {
+      about->Timer1->Tick();
+      AnimationTimer()->Tick();
+    }
+    EXPECT_EQ(sent.Count(WM_WINDOWPOSCHANGING), 0);
+  }
+  EXPECT_EQ(view.GL().wglGetCurrentContext(), nullptr);
+  EXPECT_NE(view.ProjectionMatrix().Values(), turn);
+  EXPECT_EQ(about->Pulse().Counter(), 25);
+  const auto forum =
+      static_cast<ui::TColor>(about->Pulse().Colour(kForumPulse.Phase, kForumPulse.Base));
+  EXPECT_EQ(about->Label1->Font().Color(), forum);
+
+  about->Show();
+  Pump();
+  EXPECT_GT(Shoot(about->Label1->Handle()).Count(forum), 10);
 }
 
 // What a screen reader names a control by: its window text (GetWindowTextW sends WM_GETTEXT to a

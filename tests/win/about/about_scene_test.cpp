@@ -188,7 +188,7 @@ TEST_F(AboutScene, TheViewOffersNoPopupMenu) {
 TEST_F(AboutScene, ALeafWithoutANameIsDrawnAtOnceAndMakesNoObject) {
   ShowAbout();
   glview::TLeafRandom random(1);
-  View().GL().wglMakeCurrent(View().Canvas().Handle(), View().GetContext());
+  View().GL().wglMakeCurrent(View().DrawDC(), View().GetContext());
   EXPECT_EQ(glview::AddLeaf(View(), "", random), -1);
   View().GL().wglMakeCurrent(nullptr, nullptr);
   EXPECT_EQ(View().ObjectCount(), 5);

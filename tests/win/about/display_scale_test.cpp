@@ -305,7 +305,7 @@ TEST_F(DisplayScale, AChangeOfDpiAndBackPutsEverythingBack) {
   scene.Update();
   const RECT viewClient = scene.ClientRect();
   GLint viewport[4] = {};
-  scene.GL().wglMakeCurrent(scene.Canvas().Handle(), scene.GetContext());
+  scene.GL().wglMakeCurrent(scene.DrawDC(), scene.GetContext());
   scene.GL().GetIntegerv(GL_VIEWPORT, viewport);
   scene.GL().wglMakeCurrent(nullptr, nullptr);
   EXPECT_EQ(viewport[2], viewClient.right);

@@ -1,6 +1,6 @@
 // The demo program's window hosted in-process: its view offers every feature, and a drag sent as
-// real mouse messages turns the scene that OpenGL draws (read back with glReadPixels, since Wine
-// on Xvfb does not show a child window's OpenGL on the X screen).
+// real mouse messages turns the scene it shows (read back from the window through GDI, or with
+// glReadPixels natively, since some Wine builds never show a child window's OpenGL on the screen).
 #include "demo/demo_form.h"
 
 #include <memory>

@@ -350,10 +350,12 @@ TEST_F(ViewTest, WithoutBufferSwapsTheFormatIsSingleBufferedAndGdiCapable) {
   PaintNow();
   ASSERT_TRUE(view->HasContext()) << (errors.empty() ? "" : errors[0]);
   EXPECT_EQ(view->PixelFormatDescriptor().dwFlags, 0x1034u);
-  PIXELFORMATDESCRIPTOR chosen{};
-  DescribePixelFormat(view->Canvas().Handle(), view->PixelFormatIndex(), sizeof chosen, &chosen);
-  EXPECT_TRUE(chosen.dwFlags & PFD_SUPPORT_GDI);
-  EXPECT_FALSE(chosen.dwFlags & PFD_DOUBLEBUFFER);
+  if (view->PresentWay() == TPresentWay::Native) { // through GDI the window has no format
+    PIXELFORMATDESCRIPTOR chosen{};
+    DescribePixelFormat(view->Canvas().Handle(), view->PixelFormatIndex(), sizeof chosen, &chosen);
+    EXPECT_TRUE(chosen.dwFlags & PFD_SUPPORT_GDI);
+    EXPECT_FALSE(chosen.dwFlags & PFD_DOUBLEBUFFER);
+  }
   EXPECT_EQ(Centre(), (TRGB{0, 128, 255}));
 }
 
@@ -389,6 +391,95 @@ TEST_F(ViewTest, FitsTheWindowRelativeToThePreviousFit) {
   flat->SetBounds(0, 100, 50, 100);
   EXPECT_EQ(flat->ScreenMatrix().Values()[5], 0.5f);
   EXPECT_EQ(flat->ScreenMatrix().Values()[0], 1.0f);
+}
+
+TEST_F(ViewTest, AWindowMadeAgainIsFittedOnceAndKeepsZoomPanAndTurn) {
+  int creates = 0;
+  view->OnCreate = [&](ui::TComponent*) { ++creates; };
+  view->SetBounds(0, 0, 200, 100);
+  PaintNow();
+  // Zoomed, panned and turned by the mouse.
+  HWND window = view->Handle();
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+  SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, MAKELPARAM(50, 30));
+  SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON | MK_CONTROL, MAKELPARAM(70, 40));
+  SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(90, 45));
+  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(90, 45));
+  const TMatrixValues screen = view->ScreenMatrix().Values();
+  const TMatrixValues turn = view->ProjectionMatrix().Values();
+  ASSERT_NE(turn, kIdentityValues);
+
+  view->DestroyHandle();
+  EXPECT_FALSE(view->HasContext());
+  view->HandleNeeded();
+  PaintNow(); // a new window, context and scene
+  ASSERT_TRUE(view->HasContext());
+  EXPECT_EQ(creates, 2);
+  EXPECT_EQ(view->Aspect(), (TAspect{0.5f, 1.0f}));
+  for (int i = 0; i < 16; ++i) {
+    EXPECT_NEAR(view->ScreenMatrix().Values()[i], screen[i], 1e-6f) << "element " << i;
+    EXPECT_EQ(view->ProjectionMatrix().Values()[i], turn[i]) << "element " << i;
+  }
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ViewTest, TheFrameComesOutTheRightWayUpAndRoundAndFillsTheWindow) {
+  view->SetBounds(0, 0, 60, 60);
+  view->OnCreate = [this](ui::TComponent*) { // a square in the upper right quarter
+    const int index = view->BeginObject("Corner", ui::clYellow);
+    const TOpenGLApi& gl = view->GL();
+    gl.Begin(GL_QUADS);
+    gl.Vertex3f(0.2f, 0.2f, 0);
+    gl.Vertex3f(0.8f, 0.2f, 0);
+    gl.Vertex3f(0.8f, 0.8f, 0);
+    gl.Vertex3f(0.2f, 0.8f, 0);
+    gl.End();
+    view->EndObject(index);
+  };
+  PaintNow();
+  EXPECT_EQ(PixelAt(45, 15), (TRGB{255, 255, 0}));
+  EXPECT_EQ(PixelAt(15, 15), kBlack);
+  EXPECT_EQ(PixelAt(45, 45), kBlack);
+  EXPECT_EQ(PixelAt(15, 45), kBlack);
+  EXPECT_EQ(CountOf(Frame(view), {255, 255, 0}), 18 * 18);
+}
+
+// The scene of a view nobody sees keeps turning, without its context made current and without
+// repaints; shown again, it shows the state it has reached at once.
+TEST_F(ViewTest, AHiddenViewTurnsWithoutAContextOrARepaintAndShowsWhereItIsOnceShown) {
+  view->SetBounds(0, 0, 60, 60);
+  int index = -1;
+  view->OnCreate = [&](ui::TComponent*) {
+    index = AddSquare(view, "Square", ui::clLime, 0.3f);
+    view->GetVisualObject(index).ModelMatrix().Translate(0.4f, 0, 0);
+    view->GetVisualObject(index).DynamicMatrix().Rotate(XAxis, 4);
+    view->ProjectionDynamic().Rotate({0, 0, 1}, 10);
+    view->SetAnimationSpeed(1);
+    view->EnableAnimation(false); // ticks from the test only
+  };
+  PaintNow();
+  const std::vector<TRGB> before = Frame(view);
+  const TMatrixValues scene = view->ProjectionMatrix().Values();
+  const TMatrixValues model = view->GetVisualObject(index).ModelMatrix().Values();
+  const TMatrixValues sceneStep = view->ProjectionStep().Values();
+  const TMatrixValues modelStep = view->GetVisualObject(index).StepMatrix().Values();
+
+  view->SetVisible(false);
+  view->GL().wglMakeCurrent(nullptr, nullptr);
+  for (int i = 0; i < 6; ++i)
+    view->AnimationTimer();
+  EXPECT_EQ(view->GL().wglGetCurrentContext(), nullptr);
+  EXPECT_FALSE(RepaintPending());
+  EXPECT_EQ(view->ProjectionMatrix().Values(), Power(scene, sceneStep, 6));
+  EXPECT_EQ(view->GetVisualObject(index).ModelMatrix().Values(), Power(model, modelStep, 6));
+
+  view->SetVisible(true);
+  view->Update(); // the paint that showing the window asks for, nothing more
+  const std::vector<TRGB> shown = Frame(view);
+  EXPECT_NE(shown, before);
+  PaintNow();
+  EXPECT_EQ(shown, Frame(view));
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(ViewTest, SeveralViewsOnOneFormKeepTheirOwnContexts) {

@@ -20,18 +20,55 @@ public:
   using TCustomOpenGL::MakeCurrent;
   using TOpenGL::TOpenGL;
   const TViewMatrix& ProjectionStep() const { return FProjectionStep; }
+  const TOffscreenFrame* Offscreen() const { return FOffscreen.get(); }
 };
 
 using TRGB = std::array<int, 3>;
 
-// The bytes OpenGL left in the client rectangle (x, y, width, height) after the last paint, RGB
-// rows from the bottom as OpenGL counts them. Under Wine the swap copies the back buffer out to
-// the window and leaves it as it was, while a child window's front buffer is not readable; a
+// The client rectangle (x, y, width, height) of a window as GDI reads it back, y upwards as
+// OpenGL counts: RGB rows from the bottom.
+inline std::vector<std::uint8_t> ReadWindowRGB(HWND window, int x, int y, int width, int height) {
+  RECT client;
+  GetClientRect(window, &client);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height; // bottom-up
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(window);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, x, client.bottom - y - height, SRCCOPY);
+  GdiFlush();
+  std::vector<std::uint8_t> bytes;
+  const auto* quads = static_cast<const std::uint32_t*>(bits);
+  for (int i = 0; i < width * height; ++i) {
+    const std::uint32_t q = quads[i]; // 0x00RRGGBB in a 32-bit DIB
+    bytes.insert(bytes.end(), {static_cast<std::uint8_t>(q >> 16),
+                               static_cast<std::uint8_t>(q >> 8), static_cast<std::uint8_t>(q)});
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+  return bytes;
+}
+
+// The client rectangle (x, y, width, height) after the last paint, RGB rows from the bottom as
+// OpenGL counts them. Through GDI, the frame is read back from the visible window, as a person
+// would see it. Natively, from what OpenGL drew: under Wine the swap copies the back buffer out
+// to the window and leaves it as it was, while a child window's front buffer is not readable; a
 // single-buffered format has only the front one.
 inline std::vector<std::uint8_t> ReadRGB(TOpenGL* target, int x, int y, int width, int height) {
+  if (target->PresentWay() == TPresentWay::Gdi)
+    return ReadWindowRGB(target->Handle(), x, y, width, height);
   std::vector<std::uint8_t> bytes(static_cast<size_t>(width) * height * 3);
   const TOpenGLApi& gl = target->GL();
-  gl.wglMakeCurrent(target->Canvas().Handle(), target->GetContext());
+  gl.wglMakeCurrent(target->DrawDC(), target->GetContext());
   gl.ReadBuffer(target->IsSwapBuffers() ? GL_BACK : GL_FRONT);
   gl.PixelStorei(GL_PACK_ALIGNMENT, 1);
   gl.ReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, bytes.data());
