@@ -1,8 +1,8 @@
 #!/bin/bash
 # The release as a user downloads it: scripts/package writes the two archives and their checksum
 # list; each archive holds the programs the tests ran (less their symbols), undated PE headers,
-# no build folder, system DLLs only, and a Windows-1251 README; every entry carries the last
-# commit's date.
+# no build folder, system DLLs only, a manifest aware of the display scale, and a Windows-1251
+# README; every entry carries the last commit's date.
 set -u
 . "$(dirname "$0")/common.bash"
 cd "$root"
@@ -48,7 +48,7 @@ sys.exit(0 if ok else 1)
 PY
 
 # The programs: the tested builds less their symbols, with undated headers, no build folder and
-# only Windows' own DLLs.
+# only Windows' own DLLs; both declare that they scale themselves to the display.
 system_dlls=" kernel32.dll user32.dll gdi32.dll comdlg32.dll shell32.dll msvcrt.dll opengl32.dll "
 cached() { sed -n "s/^$2:[A-Z]*=//p" "$root/build/release-$1/CMakeCache.txt"; } # cached ARCH NAME
 declare -A format=([win32]=pei-i386 [win64]=pei-x86-64)
@@ -68,6 +68,8 @@ for arch in win32 win64; do
       [[ "$system_dlls" == *" $dll "* ]] || fail "$arch/$program.exe imports $dll"
     done
     ! grep -q -a -F -e "$root" -e "build/release" "$shipped" || fail "$arch/$program.exe names a build folder"
+    grep -q -a '<dpiAwareness [^>]*>PerMonitorV2</dpiAwareness>' "$shipped" ||
+      fail "$arch/$program.exe does not declare itself aware of the display scale"
   done
 done
 echo "package: $(tr '\n' ' ' <dist/SHA256SUMS)"
