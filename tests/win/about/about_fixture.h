@@ -2,6 +2,7 @@
 // The About window made as start-up makes it (owned by the application, loaded, hidden), with
 // the error box and the link opener replaced by recorders, and helpers that read back what the
 // real windows show.
+#include "../client_pixels.h"
 #include "about/about_form.h"
 #include "ui/application.h"
 #include "ui/gdi_bookkeeping.h"
@@ -43,29 +44,8 @@ inline TShot Shoot(HWND window) {
   TShot shot;
   shot.width = client.right;
   shot.height = client.bottom;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = shot.width;
-  info.bmiHeader.biHeight = -shot.height; // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC screen = GetDC(window);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* quads = static_cast<const std::uint32_t*>(bits);
-  for (int i = 0; i < shot.width * shot.height; ++i) {
-    const std::uint32_t q = quads[i]; // 0x00RRGGBB in a 32-bit DIB
-    shot.pixels.push_back(RGB((q >> 16) & 0xFF, (q >> 8) & 0xFF, q & 0xFF));
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, screen);
+  for (const std::uint32_t q : testing_support::ReadClientPixels(window, client))
+    shot.pixels.push_back(RGB((q >> 16) & 0xFF, (q >> 8) & 0xFF, q & 0xFF)); // 0x00RRGGBB
   return shot;
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../client_pixels.h"
 #include "glview/opengl_control.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -30,31 +31,16 @@ using TRGB = std::array<int, 3>;
 inline std::vector<std::uint8_t> ReadWindowRGB(HWND window, int x, int y, int width, int height) {
   RECT client;
   GetClientRect(window, &client);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height; // bottom-up
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC screen = GetDC(window);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, x, client.bottom - y - height, SRCCOPY);
-  GdiFlush();
+  const int top = client.bottom - y - height;
+  const std::vector<std::uint32_t> pixels =
+      testing_support::ReadClientPixels(window, {x, top, x + width, top + height});
   std::vector<std::uint8_t> bytes;
-  const auto* quads = static_cast<const std::uint32_t*>(bits);
-  for (int i = 0; i < width * height; ++i) {
-    const std::uint32_t q = quads[i]; // 0x00RRGGBB in a 32-bit DIB
-    bytes.insert(bytes.end(), {static_cast<std::uint8_t>(q >> 16),
-                               static_cast<std::uint8_t>(q >> 8), static_cast<std::uint8_t>(q)});
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, screen);
+  for (int row = height - 1; row >= 0; --row) // bottom-up
+    for (int column = 0; column < width; ++column) {
+      const std::uint32_t q = pixels[static_cast<size_t>(row) * width + column]; // 0x00RRGGBB
+      bytes.insert(bytes.end(), {static_cast<std::uint8_t>(q >> 16),
+                                 static_cast<std::uint8_t>(q >> 8), static_cast<std::uint8_t>(q)});
+    }
   return bytes;
 }
 
