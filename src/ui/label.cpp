@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ui/offscreen_paint.h"
 #include "ui/win_text.h"
 
 namespace ui {
@@ -83,25 +84,23 @@ void TLabel::Paint() {
   // Drawn off-screen and copied in one step: a caption repainted ten times a second in a new
   // colour must never show its background alone.
   HDC target = Canvas().Handle();
-  UniqueMemoryDC memory(CreateCompatibleDC(target));
-  UniqueBitmap bitmap(CreateCompatibleBitmap(target, width, height));
-  ScopedSelect selectedBitmap(memory.get(), bitmap.get());
+  TOffscreenPaint paint(target, width, height);
   if (transparent_) {
-    BitBlt(memory.get(), 0, 0, width, height, target, 0, 0, SRCCOPY); // what lies under it
+    BitBlt(paint.DC(), 0, 0, width, height, target, 0, 0, SRCCOPY); // what lies under it
   } else {
     UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color()))));
-    FillRect(memory.get(), &client, brush.get());
+    FillRect(paint.DC(), &client, brush.get());
   }
   {
-    ScopedSelect selectedFont(memory.get(), Font().Handle());
-    SetTextColor(memory.get(), static_cast<COLORREF>(ColorToRGB(Font().Color())));
-    SetBkMode(memory.get(), TRANSPARENT);
+    ScopedSelect selectedFont(paint.DC(), Font().Handle());
+    SetTextColor(paint.DC(), static_cast<COLORREF>(ColorToRGB(Font().Color())));
+    SetBkMode(paint.DC(), TRANSPARENT);
     const std::wstring text = ToWide(text_);
     RECT rect = client;
-    DrawTextW(memory.get(), text.c_str(), static_cast<int>(text.size()), &rect,
+    DrawTextW(paint.DC(), text.c_str(), static_cast<int>(text.size()), &rect,
               DT_NOPREFIX | DT_EXPANDTABS);
   }
-  BitBlt(target, 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+  paint.CopyToTarget();
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "widgets/mask_region.h"
 
 #include "ui/graphics.h"
+#include "ui/offscreen_paint.h"
 
 namespace widgets {
 namespace {
@@ -62,16 +63,14 @@ void TfcCustomImageBtn::PaintButton(HDC target) {
   const int h = client.bottom;
   if (w <= 0 || h <= 0)
     return;
-  ui::UniqueMemoryDC face(CreateCompatibleDC(target));
-  ui::UniqueBitmap bitmap(CreateCompatibleBitmap(target, w, h));
-  ui::ScopedSelect selected(face.get(), bitmap.get());
+  ui::TOffscreenPaint face(target, w, h);
   // While the click handler runs a flat button shows the ordinary bevel.
   const TfcShadeStyle style = Clicking() && ShadeStyle() == TfcShadeStyle::fbsFlat
                                   ? TfcShadeStyle::fbsNormal
                                   : ShadeStyle();
-  DrawFace(face.get(), w, h, false, style, Down());
-  DrawCaptionAndGlyph(face.get(), Down());
-  BitBlt(target, 0, 0, w, h, face.get(), 0, 0, SRCCOPY);
+  DrawFace(face.DC(), w, h, false, style, Down());
+  DrawCaptionAndGlyph(face.DC(), Down());
+  face.CopyToTarget();
   if (SmoothFont())
     DrawCaptionAndGlyph(target, Down());
 }

@@ -4,6 +4,7 @@
 #include "widgets/fc_text_dc_canvas.h"
 
 #include "ui/handles.h"
+#include "ui/offscreen_paint.h"
 
 namespace widgets {
 
@@ -84,18 +85,15 @@ void TfcCustomLabel::Paint() {
   if (w <= 0 || h <= 0)
     return;
   // Drawn off-screen and copied in one step, so the layers never flicker.
-  HDC target = Canvas().Handle();
-  ui::UniqueMemoryDC memory(CreateCompatibleDC(target));
-  ui::UniqueBitmap bitmap(CreateCompatibleBitmap(target, w, h));
-  ui::ScopedSelect selected(memory.get(), bitmap.get());
+  ui::TOffscreenPaint paint(Canvas().Handle(), w, h);
   if (FTransparent) {
-    PaintParentBackground(memory.get(), client);
+    PaintParentBackground(paint.DC(), client);
   } else {
     ui::UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(ui::ColorToRGB(Color()))));
-    FillRect(memory.get(), &client, brush.get());
+    FillRect(paint.DC(), &client, brush.get());
   }
-  DrawCaption(memory.get(), client);
-  BitBlt(target, 0, 0, w, h, memory.get(), 0, 0, SRCCOPY);
+  DrawCaption(paint.DC(), client);
+  paint.CopyToTarget();
 }
 
 void TfcCustomLabel::DrawCaption(HDC dc, const RECT& client) {
