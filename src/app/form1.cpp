@@ -1,11 +1,12 @@
 #include "app/form1.h"
 
-#include "app/journal_recovery.h"
 #include "app/log_file.h"
+#include "journal/journal_recovery.h"
 #include "oracle/answer_code.h"
 #include "oracle/answer_phrase.h"
 #include "oracle/time_stamp.h"
 #include "ui/application.h"
+#include "ui/win_text.h"
 
 #include <utility>
 #include <vector>
@@ -116,15 +117,15 @@ void TForm1::StartJournal() {
   std::vector<std::string> problems;
   // Nothing here may stop the start: what goes wrong is reported.
   try {
-    problems = RecoverJournals(kLogFileName);
+    problems = journal::RecoverJournals(ConversationLog());
   } catch (const std::exception& error) {
     problems.push_back(error.what());
   }
   try {
     HWND window = Handle();
-    Journal = std::make_unique<TConversationJournal>(kLogFileName, GetCurrentProcessId(), [window] {
-      PostMessageW(window, kJournalWriteFailed, 0, 0);
-    });
+    Journal = std::make_unique<journal::TConversationJournal>(
+        ConversationLog(), GetCurrentProcessId(),
+        [window] { PostMessageW(window, kJournalWriteFailed, 0, 0); });
   } catch (const ui::EInOutError& error) {
     problems.push_back("Журнал разговора не ведётся: " + error.Message() +
                        ". Сбой программы унесёт разговор с собой.");
@@ -143,7 +144,9 @@ void TForm1::ScheduleJournal(unsigned delayMs) {
 
 void TForm1::SaveJournal() {
   if (Journal)
-    Journal->Save(WideText(Memo1->Handle()), LocalNow());
+    Journal->Save([text = WideText(Memo1->Handle()), when = LocalNow()] {
+      return ConversationRecord(ui::FromWide(text), when);
+    });
 }
 
 void TForm1::Memo1Change(ui::TComponent* /*Sender*/) {

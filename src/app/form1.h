@@ -2,7 +2,7 @@
 // The conversation window: one large black text area in which the user types thoughts; each
 // Enter is answered at once with one answer line, and an Enter with nothing new since the last
 // answer is answered once more and ends the conversation.
-#include "app/conversation_journal.h"
+#include "journal/conversation_journal.h"
 #include "toolbar/dock_panel.h"
 #include "toolbar/ini_profile_store_win.h"
 #include "toolbar/tool_bar.h"
@@ -39,7 +39,7 @@ public:
 
   // The conversation's journal, kept from start-up; empty when it could not be started (the
   // error box said why).
-  std::unique_ptr<TConversationJournal> Journal;
+  std::unique_ptr<journal::TConversationJournal> Journal;
 
   // The line count recorded right after the last answer line was added.
   std::int32_t CountAfterAnswer = 0;

@@ -1,11 +1,11 @@
 // The conversation window's journal on real files: written after each answer and after a pause
 // in typing, gone after a close, kept after a failed one; and the start-up's recovery of what
 // earlier instances left, byte for byte, with damaged journals, a live owner and a locked log.
-#include "app/conversation_journal.h"
 #include "app/log_file.h"
+#include "journal/conversation_journal.h"
 
+#include "../journal/journal_files.h"
 #include "conversation_fixture.h"
-#include "journal_files.h"
 
 #include <functional>
 #include <string>
@@ -13,6 +13,9 @@
 namespace app {
 namespace {
 
+using journal::FrameJournal;
+using journal::JournalNames;
+using journal::TJournalNames;
 using testing_support::Exists;
 using testing_support::FileBytes;
 using testing_support::Hidden;
@@ -213,8 +216,8 @@ TEST_F(JournalFormTest, ADamagedJournalIsSetAsideAndReportedOnceTheWindowShows) 
 }
 
 TEST_F(JournalFormTest, ALiveInstancesJournalIsLeftAloneUntilItsOwnerIsGone) {
-  auto alive = std::make_unique<TConversationJournal>(kLogFileName, kAlive, nullptr);
-  alive->Save(L"жив\r\n", {2024, 3, 5, 13, 4, 5, 0});
+  auto alive = std::make_unique<journal::TConversationJournal>(ConversationLog(), kAlive, nullptr);
+  alive->Save([] { return Record("жив\r\n"); });
   alive->Wait();
   Create();
   EXPECT_TRUE(Exists(Names(kAlive).Journal));

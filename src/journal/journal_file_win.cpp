@@ -1,12 +1,12 @@
-#include "app/journal_file.h"
+#include "journal/journal_file.h"
 
-#include "app/log_record.h"
+#include "journal/file_error.h"
 
 #include <algorithm>
 
 #include <windows.h>
 
-namespace app {
+namespace journal {
 namespace {
 
 // Writes every byte or raises.
@@ -15,9 +15,9 @@ void WriteAll(HANDLE file, std::string_view bytes) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 0x7FFFF000u));
     DWORD written = 0;
     if (!WriteFile(file, bytes.data(), chunk, &written, nullptr))
-      throw LogFileError(GetLastError());
+      throw FileError(GetLastError());
     if (written != chunk)
-      throw LogFileError(ERROR_DISK_FULL); // a short write without an error: the medium is full
+      throw FileError(ERROR_DISK_FULL); // a short write without an error: the medium is full
     bytes.remove_prefix(written);
   }
 }
@@ -27,12 +27,12 @@ void WriteTemporary(const std::wstring& fileName, std::string_view bytes) {
   ui::UniqueFile file(CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_HIDDEN, nullptr));
   if (!file)
-    throw LogFileError(GetLastError());
+    throw FileError(GetLastError());
   WriteAll(file.get(), bytes);
   if (!FlushFileBuffers(file.get()))
-    throw LogFileError(GetLastError());
+    throw FileError(GetLastError());
   if (!CloseHandle(file.release()))
-    throw LogFileError(GetLastError());
+    throw FileError(GetLastError());
 }
 
 bool DeleteIfPresent(const std::wstring& fileName) {
@@ -56,7 +56,7 @@ void WriteJournalFile(const TJournalNames& names, std::string_view bytes) {
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     const DWORD error = GetLastError();
     DeleteFileW(names.Temporary.c_str());
-    throw LogFileError(error);
+    throw FileError(error);
   }
 }
 
@@ -69,19 +69,19 @@ std::string ReadWholeFile(const std::wstring& fileName) {
   ui::UniqueFile file(CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file)
-    throw LogFileError(GetLastError());
+    throw FileError(GetLastError());
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size))
-    throw LogFileError(GetLastError());
+    throw FileError(GetLastError());
   if (static_cast<unsigned long long>(size.QuadPart) > std::string().max_size())
-    throw LogFileError(ERROR_NOT_ENOUGH_MEMORY);
+    throw FileError(ERROR_NOT_ENOUGH_MEMORY);
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
   std::size_t got = 0;
   while (got < bytes.size()) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - got, 1u << 24));
     DWORD read = 0;
     if (!ReadFile(file.get(), bytes.data() + got, chunk, &read, nullptr))
-      throw LogFileError(GetLastError());
+      throw FileError(GetLastError());
     if (read == 0)
       break; // cut while we read: what there is, and the check of its length will tell
     got += read;
@@ -102,7 +102,7 @@ std::wstring SetJournalAside(const std::wstring& journal) {
     if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
       break;
   }
-  throw LogFileError(error);
+  throw FileError(error);
 }
 
 TJournalLock TJournalLock::Take(const std::wstring& lockName) {
@@ -117,4 +117,4 @@ TJournalLock TJournalLock::Take(const std::wstring& lockName) {
   return lock;
 }
 
-} // namespace app
+} // namespace journal

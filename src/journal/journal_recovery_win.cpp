@@ -1,9 +1,9 @@
-#include "app/journal_recovery.h"
+#include "journal/journal_recovery.h"
 
-#include "app/journal_file.h"
-#include "app/journal_format.h"
-#include "app/journal_names.h"
-#include "app/log_file.h"
+#include "journal/journal_file.h"
+#include "journal/journal_format.h"
+#include "journal/journal_names.h"
+#include "ui/exception.h"
 #include "ui/win_text.h"
 
 #include <algorithm>
@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-namespace app {
+namespace journal {
 namespace {
 
 // An instance with files beside the log; its journal's time of writing orders the recovery.
@@ -63,7 +63,8 @@ std::string Quoted(const std::wstring& name) {
 
 } // namespace
 
-std::vector<std::string> RecoverJournals(const std::wstring& logName) {
+std::vector<std::string> RecoverJournals(const TLog& log) {
+  const std::wstring& logName = log.Name;
   std::vector<std::string> problems;
   for (const TLeftInstance& left : InstancesWithFiles(logName)) {
     const TJournalNames names = JournalNames(logName, left.Instance);
@@ -75,21 +76,21 @@ std::vector<std::string> RecoverJournals(const std::wstring& logName) {
     DeleteFileW(names.Temporary.c_str()); // unfinished, or never put in place: the journal counts
     if (!left.HasJournal)
       continue;
-    const std::string journal = Quoted(names.Journal);
+    const std::string shown = Quoted(names.Journal);
 
     std::string bytes;
     try {
       bytes = ReadWholeFile(names.Journal);
     } catch (const ui::EInOutError& error) {
       if (error.ErrorCode() != ERROR_FILE_NOT_FOUND)
-        problems.push_back("Журнал " + journal + " не прочитан: " + error.Message() +
+        problems.push_back("Журнал " + shown + " не прочитан: " + error.Message() +
                            ". Он остаётся до следующего запуска.");
       continue;
     }
 
     const TJournalContents contents = ParseJournal(bytes);
     if (contents.Status != TJournalStatus::Good) {
-      const std::string problem = "Журнал " + journal + " не дописан в " + Quoted(logName) + ": " +
+      const std::string problem = "Журнал " + shown + " не дописан в " + Quoted(logName) + ": " +
                                   JournalProblemText(contents.Status) + ".";
       try {
         problems.push_back(problem + " Он отложен как " + Quoted(SetJournalAside(names.Journal)) +
@@ -104,20 +105,20 @@ std::vector<std::string> RecoverJournals(const std::wstring& logName) {
       try {
         // A record already at the log's end was appended by a run that died before deleting
         // its journal: it is not appended twice.
-        AppendToLogFileUnlessLast(logName, contents.Record);
+        log.AppendUnlessLast(contents.Record);
       } catch (const ui::EInOutError& error) {
-        problems.push_back("Разговор из журнала " + journal + " не дописан в " + Quoted(logName) +
+        problems.push_back("Разговор из журнала " + shown + " не дописан в " + Quoted(logName) +
                            ": " + error.Message() +
                            ". Журнал остаётся до следующего запуска, как и более поздние.");
         break; // the later journals wait too, so that the log keeps its order
       }
     }
     if (!DeleteJournalFiles(names))
-      problems.push_back("Разговор из журнала " + journal + " дописан в " + Quoted(logName) +
+      problems.push_back("Разговор из журнала " + shown + " дописан в " + Quoted(logName) +
                          ", но журнал не удалён. Удалите его, иначе разговор будет записан ещё "
                          "раз.");
   }
   return problems;
 }
 
-} // namespace app
+} // namespace journal

@@ -1,14 +1,14 @@
-#include "app/conversation_journal.h"
+#include "journal/conversation_journal.h"
 
-#include "app/journal_format.h"
-#include "app/log_file.h"
-#include "ui/win_text.h"
+#include "journal/file_error.h"
+#include "journal/journal_file.h"
+#include "journal/journal_format.h"
 
 #include <utility>
 
 #include <windows.h>
 
-namespace app {
+namespace journal {
 namespace {
 
 // The journal's files keep to the folder the log resolved to at start-up, even should the
@@ -16,37 +16,36 @@ namespace {
 std::wstring FullPath(const std::wstring& name) {
   const DWORD length = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
   if (length == 0)
-    throw LogFileError(GetLastError());
+    throw FileError(GetLastError());
   std::wstring path(length, L'\0');
   const DWORD copied = GetFullPathNameW(name.c_str(), length, path.data(), nullptr);
   if (copied == 0 || copied >= length)
-    throw LogFileError(GetLastError());
+    throw FileError(GetLastError());
   path.resize(copied);
   return path;
 }
 
 } // namespace
 
-TConversationJournal::TConversationJournal(const std::wstring& logName, unsigned long instance,
+TConversationJournal::TConversationJournal(TLog log, unsigned long instance,
                                            std::function<void()> failed)
-    : logName_(logName), names_(JournalNames(FullPath(logName), instance)),
+    : log_(std::move(log)), names_(JournalNames(FullPath(log_.Name), instance)),
       lock_(TJournalLock::Take(names_.Lock)), failed_(std::move(failed)),
       writer_([this](const std::string& message) { WriteFailed(message); }) {
   if (!lock_)
-    throw LogFileError(lock_.Error());
+    throw FileError(lock_.Error());
 }
 
 TConversationJournal::~TConversationJournal() = default;
 
-void TConversationJournal::Save(std::wstring conversation, const TLocalDateTime& when) {
+void TConversationJournal::Save(TRecord record) {
   if (logged_)
     return;
-  writer_.Submit(
-      [this, conversation = std::move(conversation), when] { Write(conversation, when); });
+  writer_.Submit([this, record = std::move(record)] { Write(record); });
 }
 
-void TConversationJournal::Write(const std::wstring& conversation, const TLocalDateTime& when) {
-  WriteJournalFile(names_, FrameJournal(ConversationRecord(ui::FromWide(conversation), when)));
+void TConversationJournal::Write(const TRecord& record) {
+  WriteJournalFile(names_, FrameJournal(record()));
   std::lock_guard lock(failureMutex_);
   failing_ = false;
 }
@@ -79,7 +78,7 @@ void TConversationJournal::AppendToLog(const std::string& record) {
     WriteJournalFile(names_, FrameJournal(record));
   } catch (const ui::EInOutError&) {
   }
-  AppendToLogFile(logName_, record);
+  log_.Append(record);
   logged_ = true;
   DeleteJournalFiles(names_); // one that stays is recognised at the log's end (above)
 }
@@ -92,4 +91,4 @@ void TConversationJournal::Wait() {
   writer_.Wait();
 }
 
-} // namespace app
+} // namespace journal

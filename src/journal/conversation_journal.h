@@ -3,35 +3,37 @@
 // of the last snapshot, kept beside the log so that a crash, a killed process or a power cut
 // loses nothing that the next start cannot append (journal_recovery.h). Snapshots are written
 // by a thread of their own; the caller never waits for the disk.
-#include "app/background_writer.h"
-#include "app/journal_file.h"
-#include "app/journal_names.h"
-#include "app/log_record.h"
+#include "journal/background_writer.h"
+#include "journal/journal_file.h"
+#include "journal/journal_log.h"
+#include "journal/journal_names.h"
 
 #include <functional>
 #include <mutex>
 #include <string>
 
-namespace app {
+namespace journal {
 
 class TConversationJournal {
 public:
-  // Takes the instance's lock beside the log (logName as the log is written). failed runs on
-  // the writer's thread when a write fails after the last one succeeded; TakeFailure then has
-  // the message. Raises ui::EInOutError when the lock cannot be taken.
-  TConversationJournal(const std::wstring& logName, unsigned long instance,
-                       std::function<void()> failed);
+  // How a snapshot is made: the bytes of the log record a close would append for it.
+  using TRecord = std::function<std::string()>;
+
+  // Takes the instance's lock beside the log. failed runs on the writer's thread when a write
+  // fails after the last one succeeded; TakeFailure then has the message. Raises
+  // ui::EInOutError when the lock cannot be taken.
+  TConversationJournal(TLog log, unsigned long instance, std::function<void()> failed);
   TConversationJournal(const TConversationJournal&) = delete;
   TConversationJournal& operator=(const TConversationJournal&) = delete;
   // Writes the newest snapshot still waiting; the journal stays for the next start unless the
   // conversation was logged.
   ~TConversationJournal();
 
-  // The conversation text now, as the text control holds it (UTF-16; turned into the log's
-  // Windows-1251 by the writer, off the caller's thread), and now's time: written soon, or
+  // A snapshot of the conversation now: record makes its log record on the writer's thread, so
+  // that turning the text into the log's bytes costs the caller nothing. Written soon, or
   // replaced by a newer snapshot before it is. Ignored once the conversation is logged, until
   // Resume.
-  void Save(std::wstring conversation, const TLocalDateTime& when);
+  void Save(TRecord record);
 
   // Logs a close's record: the journal is made to hold exactly that record, the record is
   // appended to the log, and then journal and temporary file are deleted; no more snapshots
@@ -50,10 +52,10 @@ public:
   const TJournalNames& Names() const { return names_; }
 
 private:
-  void Write(const std::wstring& conversation, const TLocalDateTime& when);
+  void Write(const TRecord& record);
   void WriteFailed(const std::string& message);
 
-  std::wstring logName_;
+  TLog log_;
   TJournalNames names_;
   TJournalLock lock_;
   std::function<void()> failed_;
@@ -64,4 +66,4 @@ private:
   TBackgroundWriter writer_; // last: its thread ends before the rest goes
 };
 
-} // namespace app
+} // namespace journal

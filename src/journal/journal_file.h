@@ -1,14 +1,14 @@
 #pragma once
 // The journal's file work: the atomic replacement of a journal, the lock by which a running
 // instance shows that its journal is alive, and reading, setting aside and deleting journals.
-// Failures raise ui::EInOutError with the system's error code (LogFileError).
-#include "app/journal_names.h"
+// Failures raise ui::EInOutError with the system's error code (file_error.h).
+#include "journal/journal_names.h"
 #include "ui/handles.h"
 
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace journal {
 
 // Writes the journal's bytes to the temporary file, flushes them to disk and only then puts the
 // file in the journal's place in one step, so that a crash at any moment leaves either the
@@ -42,4 +42,4 @@ private:
   unsigned long error_ = 0;
 };
 
-} // namespace app
+} // namespace journal

@@ -1,8 +1,8 @@
-#include "app/journal_names.h"
+#include "journal/journal_names.h"
 
 #include <string_view>
 
-namespace app {
+namespace journal {
 namespace {
 
 constexpr std::wstring_view kJournalSuffix = L".journal";
@@ -44,4 +44,4 @@ std::wstring SetAsideName(const std::wstring& journal, int attempt) {
   return journal + L".bad" + (attempt > 1 ? std::to_wstring(attempt) : std::wstring());
 }
 
-} // namespace app
+} // namespace journal

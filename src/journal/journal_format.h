@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace journal {
 
 inline constexpr std::size_t kJournalHeaderSize = 20;
 inline constexpr unsigned kJournalVersion = 1;
@@ -37,4 +37,4 @@ bool HasEmptyConversation(std::string_view record);
 // What is wrong with a journal of that status, for the error box.
 std::string JournalProblemText(TJournalStatus status);
 
-} // namespace app
+} // namespace journal

@@ -1,10 +1,10 @@
-#include "app/journal_format.h"
+#include "journal/journal_format.h"
 
-#include "app/crc32.h"
+#include "journal/crc32.h"
 
 #include <cstdint>
 
-namespace app {
+namespace journal {
 namespace {
 
 constexpr std::string_view kMagic = "TRVJ";
@@ -82,4 +82,4 @@ std::string JournalProblemText(TJournalStatus status) {
   return {};
 }
 
-} // namespace app
+} // namespace journal

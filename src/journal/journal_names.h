@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace app {
+namespace journal {
 
 struct TJournalNames {
   std::wstring Journal;
@@ -25,4 +25,4 @@ std::optional<unsigned long> JournalInstance(const std::wstring& logName,
 // for later attempts (attempt counts from 1), so an earlier one is never overwritten.
 std::wstring SetAsideName(const std::wstring& journal, int attempt);
 
-} // namespace app
+} // namespace journal

@@ -1,10 +1,9 @@
 #pragma once
 // Looking at and laying out journal files in a test's scratch folder.
-#include "app/journal_format.h"
-#include "app/journal_names.h"
-#include "app/log_file.h"
+#include "journal/journal_format.h"
+#include "journal/journal_names.h"
 
-#include "log_scratch_directory.h"
+#include "../app/log_scratch_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -23,15 +22,16 @@ inline bool Hidden(const std::wstring& name) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN);
 }
 
-// This process's journal files in the current folder, by their relative names.
-inline app::TJournalNames OwnJournal() {
-  return app::JournalNames(app::kLogFileName, GetCurrentProcessId());
+// This process's journal files beside "Your.txt" in the current folder, by their relative names.
+inline journal::TJournalNames OwnJournal() {
+  return journal::JournalNames(L"Your.txt", GetCurrentProcessId());
 }
 
 // The record a journal file holds; fails the test when it is not a good journal.
 inline std::string JournalRecord(const std::wstring& name) {
-  const app::TJournalContents contents = app::ParseJournal(FileBytes(name.c_str()));
-  EXPECT_EQ(contents.Status, app::TJournalStatus::Good) << "journal of " << name.size() << " chars";
+  const journal::TJournalContents contents = journal::ParseJournal(FileBytes(name.c_str()));
+  EXPECT_EQ(contents.Status, journal::TJournalStatus::Good)
+      << "journal of " << name.size() << " chars";
   return contents.Record;
 }
 

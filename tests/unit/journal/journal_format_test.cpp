@@ -1,13 +1,13 @@
-#include "app/crc32.h"
-#include "app/journal_format.h"
-#include "app/journal_names.h"
+#include "journal/crc32.h"
+#include "journal/journal_format.h"
+#include "journal/journal_names.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-namespace app {
+namespace journal {
 namespace {
 
 const std::string kRecord = "05.03.2024 13:04:05\r\nЧто меня ждёт?\r\n35418A99 - Ответ.\r\n\r\n";
@@ -124,4 +124,4 @@ TEST(JournalNames, AnInstancesFilesAreNamedAfterTheLogAndFoundAgain) {
 }
 
 } // namespace
-} // namespace app
+} // namespace journal

@@ -1,13 +1,13 @@
 // The journal's file work on real files: a failed write leaves the former journal whole, and a
 // lock held by one owner cannot be taken by another and goes with its owner.
-#include "app/journal_file.h"
+#include "journal/journal_file.h"
 #include "ui/exception.h"
 
 #include "journal_files.h"
 
 #include <gtest/gtest.h>
 
-namespace app {
+namespace journal {
 namespace {
 
 using testing_support::Exists;
@@ -72,4 +72,4 @@ TEST_F(JournalFileTest, ADamagedJournalIsSetAsideWithoutOverwritingAnEarlierOne)
 }
 
 } // namespace
-} // namespace app
+} // namespace journal
