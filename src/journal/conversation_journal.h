@@ -19,10 +19,12 @@ public:
   // How a snapshot is made: the bytes of the log record a close would append for it.
   using TRecord = std::function<std::string()>;
 
-  // Takes the instance's lock beside the log. failed runs on the writer's thread when a write
-  // fails after the last one succeeded; TakeFailure then has the message. Raises
-  // ui::EInOutError when the lock cannot be taken.
-  TConversationJournal(TLog log, unsigned long instance, std::function<void()> failed);
+  // Takes a name beside the log that no journal, temporary file or live lock has: the process
+  // id, with the first free serial number when that name is taken (Windows hands ids out again,
+  // and other computers on a network folder have their own), and holds its lock. failed runs
+  // on the writer's thread after every failed write; TakeFailure has the message once per run
+  // of failures. Raises ui::EInOutError when no lock can be taken.
+  TConversationJournal(TLog log, unsigned long process, std::function<void()> failed);
   TConversationJournal(const TConversationJournal&) = delete;
   TConversationJournal& operator=(const TConversationJournal&) = delete;
   // Writes the newest snapshot still waiting; the journal stays for the next start unless the
@@ -31,19 +33,24 @@ public:
 
   // A snapshot of the conversation now: record makes its log record on the writer's thread, so
   // that turning the text into the log's bytes costs the caller nothing. Written soon, or
-  // replaced by a newer snapshot before it is. Ignored once the conversation is logged, until
-  // Resume.
+  // replaced by a newer snapshot before it is. Ignored once the conversation is logged.
   void Save(TRecord record);
 
-  // Logs a close's record: the journal is made to hold exactly that record, the record is
-  // appended to the log, and then journal and temporary file are deleted; no more snapshots
-  // are taken. Raises ui::EInOutError when the append fails: the journal then keeps the record.
-  void AppendToLog(const std::string& record);
+  // Writes the record to the journal before returning (the session is about to end), in place
+  // of any snapshot still waiting. Raises ui::EInOutError when it cannot be written.
+  void WriteNow(const std::string& record);
 
-  // The conversation goes on after it was logged (a session end that was called off).
-  void Resume();
+  // Logs a close's record: the journal is made to hold exactly that record (or, when that
+  // fails, is deleted, so that no older snapshot is left to be appended after it), the record
+  // is appended to the log, and then journal and temporary file are deleted; no more
+  // snapshots are taken. Raises ui::EInOutError when the append fails (the journal then keeps
+  // the record) or when neither the rewrite nor the deletion succeeded (nothing is appended).
+  // Returns what the user must be told although the record is in the log (a journal that
+  // could not be deleted); empty otherwise.
+  std::string AppendToLog(const std::string& record);
 
-  // The message of the failed write that `failed` announced, once; empty otherwise.
+  // The message of the failed write that `failed` announced, once per run of failures; empty
+  // otherwise.
   std::string TakeFailure();
 
   // Returns once the newest snapshot is on disk (or its write failed).

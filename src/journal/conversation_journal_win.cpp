@@ -1,9 +1,10 @@
 #include "journal/conversation_journal.h"
 
 #include "journal/file_error.h"
-#include "journal/journal_file.h"
 #include "journal/journal_format.h"
+#include "ui/win_text.h"
 
+#include <exception>
 #include <utility>
 
 #include <windows.h>
@@ -11,29 +12,30 @@
 namespace journal {
 namespace {
 
-// The journal's files keep to the folder the log resolved to at start-up, even should the
-// current directory change: the lock must stay beside the journal it protects.
-std::wstring FullPath(const std::wstring& name) {
-  const DWORD length = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
-  if (length == 0)
-    throw FileError(GetLastError());
-  std::wstring path(length, L'\0');
-  const DWORD copied = GetFullPathNameW(name.c_str(), length, path.data(), nullptr);
-  if (copied == 0 || copied >= length)
-    throw FileError(GetLastError());
-  path.resize(copied);
-  return path;
+std::string Quoted(const std::wstring& name) {
+  return '"' + ui::FromWide(DisplayName(name)) + '"';
 }
 
 } // namespace
 
-TConversationJournal::TConversationJournal(TLog log, unsigned long instance,
+TConversationJournal::TConversationJournal(TLog log, unsigned long process,
                                            std::function<void()> failed)
-    : log_(std::move(log)), names_(JournalNames(FullPath(log_.Name), instance)),
-      lock_(TJournalLock::Take(names_.Lock)), failed_(std::move(failed)),
+    : log_(std::move(log)), failed_(std::move(failed)),
       writer_([this](const std::string& message) { WriteFailed(message); }) {
-  if (!lock_)
-    throw FileError(lock_.Error());
+  // The journal's files keep to the folder the log resolved to at start-up, even should the
+  // current directory change: the lock must stay beside the journal it protects.
+  const std::wstring logPath = LongPath(log_.Name);
+  for (unsigned serial = 0; serial <= kMaxJournalSerial; ++serial) {
+    names_ = JournalNames(logPath, TJournalInstance{process, serial});
+    // The lock first: while it is held nobody recovers, or takes, the name.
+    lock_ = TJournalLock::Take(names_.Lock);
+    if (!lock_ && lock_.Error() != ERROR_SHARING_VIOLATION)
+      throw FileError(lock_.Error());
+    if (lock_ && !FileExists(names_.Journal) && !FileExists(names_.Temporary))
+      return;
+    lock_ = {}; // a live instance's, or a journal kept for the next start
+  }
+  throw FileError(ERROR_ALREADY_EXISTS);
 }
 
 TConversationJournal::~TConversationJournal() = default;
@@ -53,11 +55,10 @@ void TConversationJournal::Write(const TRecord& record) {
 void TConversationJournal::WriteFailed(const std::string& message) {
   {
     std::lock_guard lock(failureMutex_);
-    if (failing_)
-      return; // reported already; the next success ends the run of failures
+    if (!failing_) // reported once; the next success ends the run of failures
+      failure_ = "Журнал разговора не записан: " + message +
+                 ". Пока он не записан, сбой программы унесёт разговор с собой.";
     failing_ = true;
-    failure_ = "Журнал разговора не записан: " + message +
-               ". Пока он не записан, сбой программы унесёт разговор с собой.";
   }
   if (failed_)
     failed_();
@@ -68,23 +69,39 @@ std::string TConversationJournal::TakeFailure() {
   return std::exchange(failure_, {});
 }
 
-void TConversationJournal::AppendToLog(const std::string& record) {
+void TConversationJournal::WriteNow(const std::string& record) {
+  writer_.Drop(); // an older snapshot must not land after it
+  writer_.Wait();
+  WriteJournalFile(names_, FrameJournal(record));
+}
+
+std::string TConversationJournal::AppendToLog(const std::string& record) {
   writer_.Drop(); // an older snapshot must not land after the record
   writer_.Wait();
   // The journal first holds the very record that is appended: should the program die between
   // the append and the deletion below, the next start finds that record at the log's end and
-  // does not append it again. A journal that cannot be written does not stop the close.
+  // does not append it again. Failing that, no journal at all: an older snapshot left behind
+  // would be appended after the record.
   try {
     WriteJournalFile(names_, FrameJournal(record));
-  } catch (const ui::EInOutError&) {
+  } catch (const std::exception& error) {
+    if (const unsigned long code = DeleteJournalFile(names_.Journal))
+      throw ui::EInOutError("Журнал " + Quoted(names_.Journal) + " не переписан (" + error.what() +
+                                ") и не удалён (" + FileError(code).Message() +
+                                "), поэтому разговор не дописан в " + Quoted(log_.Name) +
+                                ": иначе следующий запуск дописал бы его начало ещё раз",
+                            code);
   }
   log_.Append(record);
   logged_ = true;
-  DeleteJournalFiles(names_); // one that stays is recognised at the log's end (above)
-}
-
-void TConversationJournal::Resume() {
-  logged_ = false;
+  const unsigned long journal = DeleteJournalFile(names_.Journal);
+  const unsigned long temporary = DeleteJournalFile(names_.Temporary);
+  if (journal == 0 && temporary == 0)
+    return {};
+  return "Разговор записан, но его журнал " +
+         Quoted(journal != 0 ? names_.Journal : names_.Temporary) +
+         " не удалён: " + FileError(journal != 0 ? journal : temporary).Message() +
+         ". Удалите его, иначе разговор может быть записан ещё раз.";
 }
 
 void TConversationJournal::Wait() {

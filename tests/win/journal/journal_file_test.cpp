@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace journal {
 namespace {
 
@@ -42,6 +44,30 @@ TEST_F(JournalFileTest, AWriteReplacesTheJournalWholeAndAFailedOneLeavesTheForme
   EXPECT_TRUE(DeleteJournalFiles(names_));
   EXPECT_FALSE(Exists(names_.Journal));
   EXPECT_TRUE(DeleteJournalFiles(names_)); // nothing left to delete is no failure
+}
+
+TEST_F(JournalFileTest, AJournalThatAScannerHoldsForAMomentIsStillReplacedAndDeleted) {
+  WriteJournalFile(names_, "первый");
+  // Opened without any sharing, as a scanner or a sync client does, and let go a little later.
+  auto holdBriefly = [this] {
+    HANDLE holder =
+        CreateFileW(names_.Journal.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(holder, INVALID_HANDLE_VALUE);
+    return std::jthread([holder] {
+      Sleep(300);
+      CloseHandle(holder);
+    });
+  };
+  {
+    std::jthread release = holdBriefly();
+    EXPECT_NO_THROW(WriteJournalFile(names_, "второй"));
+  }
+  EXPECT_EQ(FileBytes(names_.Journal.c_str()), "второй");
+  {
+    std::jthread release = holdBriefly();
+    EXPECT_TRUE(DeleteJournalFiles(names_));
+  }
+  EXPECT_FALSE(Exists(names_.Journal));
 }
 
 TEST_F(JournalFileTest, ALockHasOneOwnerAndGoesWithIt) {

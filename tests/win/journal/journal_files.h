@@ -1,12 +1,14 @@
 #pragma once
 // Looking at and laying out journal files in a test's scratch folder.
 #include "journal/journal_format.h"
+#include "journal/journal_log.h"
 #include "journal/journal_names.h"
 
 #include "../app/log_scratch_directory.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include <windows.h>
@@ -49,5 +51,40 @@ inline void PlantJournal(const std::wstring& name, const std::string& bytes, int
   CloseHandle(file);
   SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_HIDDEN);
 }
+
+// A file of that size whose bytes were never written (a hole, on a file system that has them).
+inline void PlantSparseFile(const std::wstring& name, long long size) {
+  HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  LARGE_INTEGER end;
+  end.QuadPart = size;
+  SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+  SetEndOfFile(file);
+  CloseHandle(file);
+}
+
+// A log of the test's own, in memory: what the journal appends, and a look at the moment of
+// each append.
+struct TMemoryLog {
+  std::string Bytes;
+  std::function<void(const std::string& record)> OnAppend;
+
+  journal::TLog Log() {
+    return {L"Your.txt", [this](const std::string& record) { Add(record); },
+            [this](const std::string& record) {
+              if (Bytes.ends_with(record))
+                return false;
+              Add(record);
+              return true;
+            }};
+  }
+
+private:
+  void Add(const std::string& record) {
+    if (OnAppend)
+      OnAppend(record);
+    Bytes += record;
+  }
+};
 
 } // namespace testing_support
