@@ -73,5 +73,21 @@ TEST_F(ConversationJournalTest, AJournalThatCannotBeDeletedAfterTheCloseIsReport
   EXPECT_NE(report.find("I/O error 32"), std::string::npos) << report;
 }
 
+TEST_F(ConversationJournalTest, AFolderNearThePathLimitStillKeepsAJournal) {
+  // "Your.txt" fits in the folder, the journal's longer names would not.
+  std::wstring folder = directory_.Path() + L"\\";
+  folder += std::wstring(MAX_PATH - 12 - folder.size(), L'd');
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  ASSERT_TRUE(SetCurrentDirectoryW(folder.c_str()));
+  {
+    auto journal = Start();
+    Snapshot(*journal, kClose);
+    EXPECT_EQ(JournalRecord(journal->Names().Journal), kClose);
+    EXPECT_EQ(journal->AppendToLog(kClose), "");
+  }
+  SetCurrentDirectoryW(directory_.Path().c_str());
+  EXPECT_TRUE(RemoveDirectoryW(folder.c_str())); // nothing left in it
+}
+
 } // namespace
 } // namespace journal
