@@ -240,6 +240,7 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       ui::Application().ShowException(report);
     return 0;
   case kJournalWriteFailed:
+    ScheduleJournal(journalSchedule_.WriteFailed()); // the snapshot that failed is due again
     if (Journal)
       if (const std::string failure = Journal->TakeFailure(); !failure.empty())
         ui::Application().ShowException(failure);

@@ -163,6 +163,8 @@ TEST_F(JournalFormTest, AFailingJournalIsReportedOnceAndTheConversationGoesOn) {
   ASSERT_EQ(errors_.size(), 1u);
   EXPECT_EQ(errors_[0].text.rfind("Журнал разговора не записан: File access denied.", 0), 0u)
       << errors_[0].text;
+  EXPECT_TRUE(form_->JournalTimer->Enabled()); // tried again, without a word
+  EXPECT_EQ(form_->JournalTimer->Interval(), 2000u);
   // Once the disk takes it again, a later failure is news again.
   RemoveDirectoryW(own.Temporary.c_str());
   Type(L"три");
