@@ -43,7 +43,7 @@ TEST(JournalSchedule, SteadyTypingIsJournaledWithinTwoSecondsOfTheFirstUnsavedKe
       firstUnsaved = now;
     timer.Set(now, timer.schedule.Changed());
   }
-  EXPECT_EQ(timer.writes.size(), 10u); // every 2.4 s: the first key after a write starts the time
+  ASSERT_EQ(timer.writes.size(), 10u); // every 2.4 s: the first key after a write starts the time
   EXPECT_EQ(timer.writes.front(), 2000u);
 }
 
