@@ -1,7 +1,7 @@
 // The journal's work in memory: CRC-32 alone, and framing and checking a whole journal, for
 // conversations of 1 KB, 1 MB and 10 MB.
-#include "app/crc32.h"
-#include "app/journal_format.h"
+#include "journal/crc32.h"
+#include "journal/journal_format.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,7 +20,7 @@ std::string Record(std::size_t bytes) {
 void BM_Crc32(benchmark::State& state) {
   const std::string bytes = Record(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state)
-    benchmark::DoNotOptimize(app::Crc32(bytes));
+    benchmark::DoNotOptimize(journal::Crc32(bytes));
   state.SetBytesProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_Crc32)->Arg(1 << 10)->Arg(1 << 20)->Arg(10 << 20);
@@ -28,7 +28,7 @@ BENCHMARK(BM_Crc32)->Arg(1 << 10)->Arg(1 << 20)->Arg(10 << 20);
 void BM_FrameJournal(benchmark::State& state) {
   const std::string record = Record(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) {
-    std::string journal = app::FrameJournal(record);
+    std::string journal = journal::FrameJournal(record);
     benchmark::DoNotOptimize(journal.data());
   }
   state.SetBytesProcessed(state.iterations() * state.range(0));
@@ -36,9 +36,10 @@ void BM_FrameJournal(benchmark::State& state) {
 BENCHMARK(BM_FrameJournal)->Arg(1 << 10)->Arg(1 << 20)->Arg(10 << 20);
 
 void BM_ParseJournal(benchmark::State& state) {
-  const std::string journal = app::FrameJournal(Record(static_cast<std::size_t>(state.range(0))));
+  const std::string framed =
+      journal::FrameJournal(Record(static_cast<std::size_t>(state.range(0))));
   for (auto _ : state) {
-    app::TJournalContents contents = app::ParseJournal(journal);
+    journal::TJournalContents contents = journal::ParseJournal(framed);
     benchmark::DoNotOptimize(contents.Record.data());
   }
   state.SetBytesProcessed(state.iterations() * state.range(0));

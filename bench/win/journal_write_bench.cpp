@@ -11,16 +11,17 @@
 #include <vector>
 
 #include "../tests/win/app/log_scratch_directory.h"
-#include "app/journal_file.h"
-#include "app/journal_format.h"
 #include "app/log_file.h"
+#include "journal/journal_file.h"
+#include "journal/journal_format.h"
 
 #include "bench_clock.h"
 
 int wmain(int argc, wchar_t** argv) {
   testing_support::TScratchDirectory directory(argc > 1 ? argv[1] : L"");
   std::printf("folder: %ls\n", directory.Path().c_str());
-  const app::TJournalNames names = app::JournalNames(app::kLogFileName, GetCurrentProcessId());
+  const journal::TJournalNames names =
+      journal::JournalNames(app::kLogFileName, GetCurrentProcessId());
   struct Size {
     const char* name;
     std::size_t bytes;
@@ -35,9 +36,9 @@ int wmain(int argc, wchar_t** argv) {
     for (int run = 0; run < size.runs; ++run) {
       const double start = bench::NowMs();
       const std::string bytes =
-          app::FrameJournal(app::ConversationRecord(conversation, app::LocalNow()));
+          journal::FrameJournal(app::ConversationRecord(conversation, app::LocalNow()));
       const double framed = bench::NowMs();
-      app::WriteJournalFile(names, bytes);
+      journal::WriteJournalFile(names, bytes);
       const double stop = bench::NowMs();
       total.push_back(stop - start);
       memory.push_back(framed - start);
@@ -47,6 +48,6 @@ int wmain(int argc, wchar_t** argv) {
                 *std::max_element(total.begin(), total.end()), bench::Median(memory),
                 bench::Median(disk));
   }
-  app::DeleteJournalFiles(names);
+  journal::DeleteJournalFiles(names);
   return 0;
 }

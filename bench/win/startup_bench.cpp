@@ -1,6 +1,8 @@
 // How long the real program takes from its start until its conversation window shows, started
-// in a fresh folder with no layout file, with the layout file a normal start leaves, and with a
-// hand-edited one whose user section claims 999,999,999 toolbar items. The cases alternate, so
+// in a fresh folder with no layout file, with the layout file a normal start leaves, with a
+// hand-edited one whose user section claims 999,999,999 toolbar items, and with the normal
+// layout file beside a 3 GiB junk file named like a journal (sparse: no disk is written, but a
+// program that read it would read 3 GiB of zeros). The cases alternate, so
 // that the shared machine's load falls on all of them alike. Then the layout step of start-up
 // alone (save the designed layout, apply the user's), in this process, for the same files.
 //   startup_bench TARVEL_EXE [RUNS]      default: 5 runs of each case
@@ -49,12 +51,26 @@ const std::string kDesigned =
     "[AdvToolBarCustomizer1Org]\r\nATBCaption=\r\nGlyphPosition=0\r\n"
     "LargeIcon=0\r\nToolBarItemCount=1\r\nName0=\r\nName0.ClassName=-1\r\n";
 
+// A sparse file of 3 GiB named as an instance's journal.
+void PlantJunkJournal() {
+  HANDLE file =
+      CreateFileW(L"Your.txt.4242.journal", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  LARGE_INTEGER size;
+  size.QuadPart = 3LL << 30;
+  SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+  SetEndOfFile(file);
+  CloseHandle(file);
+}
+
 // Seconds from the start of the process to its conversation window showing, in a fresh folder
-// holding `ini` as ".\untitled.ini" (none when empty); negative when it did not show in 120 s.
-double StartUp(const std::wstring& exe, const std::string& ini) {
+// holding `ini` as ".\untitled.ini" (none when empty) and, with junk, a junk journal; negative
+// when it did not show in 120 s.
+double StartUp(const std::wstring& exe, const std::string& ini, bool junk = false) {
   testing_support::TScratchDirectory folder;
   if (!ini.empty())
     WriteFile(L"untitled.ini", ini);
+  if (junk)
+    PlantJunkJournal();
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -70,7 +86,9 @@ double StartUp(const std::wstring& exe, const std::string& ini) {
       Sleep(2);
   }
   const double shown = bench::NowSeconds() - start;
-  if (search.found)
+  if (search.found && junk)
+    TerminateProcess(process.hProcess, 0); // the box that tells of the junk waits for a click
+  else if (search.found)
     PostMessageW(search.found, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
     TerminateProcess(process.hProcess, 1);
@@ -112,18 +130,21 @@ int wmain(int argc, wchar_t** argv) {
   struct Case {
     const char* name;
     std::string ini;
+    bool junk;
     std::vector<double> seconds;
   } cases[] = {
-      {"no layout file", "", {}},
-      {"layout file of a normal start", kDesigned, {}},
+      {"no layout file", "", false, {}},
+      {"layout file of a normal start", kDesigned, false, {}},
       {"hand-edited: ToolBarItemCount=999999999",
        kDesigned + "[AdvToolBarCustomizer1]\r\nToolBarItemCount=999999999\r\n",
+       false,
        {}},
+      {"3 GiB junk journal beside the log", kDesigned, true, {}},
   };
   StartUp(exe, ""); // the first start loads what later ones find cached
   for (int run = 0; run < runs; ++run)
     for (Case& c : cases) {
-      const double s = StartUp(exe, c.ini);
+      const double s = StartUp(exe, c.ini, c.junk);
       if (s < 0) {
         std::printf("%s: the window did not show\n", c.name);
         return 1;
@@ -145,10 +166,14 @@ int wmain(int argc, wchar_t** argv) {
     }
   std::printf("hand-edited / normal (medians): %.2f\n",
               bench::Median(cases[2].seconds) / bench::Median(cases[1].seconds));
+  std::printf("junk journal / normal (medians): %.2f\n",
+              bench::Median(cases[3].seconds) / bench::Median(cases[1].seconds));
 
   std::printf("\n%-42s %10s %10s %10s\n", "layout step alone (in this process)", "median ms",
               "min ms", "max ms");
   for (Case& c : cases) {
+    if (c.junk)
+      continue; // the layout step does not see the journals
     std::vector<double> ms;
     for (int run = 0; run < runs; ++run)
       ms.push_back(1000 * LayoutStep(c.ini));

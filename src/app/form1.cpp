@@ -1,11 +1,12 @@
 #include "app/form1.h"
 
-#include "app/journal_recovery.h"
 #include "app/log_file.h"
+#include "journal/journal_recovery.h"
 #include "oracle/answer_code.h"
 #include "oracle/answer_phrase.h"
 #include "oracle/time_stamp.h"
 #include "ui/application.h"
+#include "ui/win_text.h"
 
 #include <utility>
 #include <vector>
@@ -18,10 +19,9 @@ namespace {
 constexpr UINT kShowStartupReport = WM_APP + 1;
 constexpr UINT kJournalWriteFailed = WM_APP + 2;
 
-constexpr unsigned kJournalQuietMs = 2000;
-// After an answer: the shortest timer. A timer's message comes after the window's paint, so
-// the answer is on the screen before its snapshot is taken, and its line break is in it.
-constexpr unsigned kJournalAfterAnswerMs = USER_TIMER_MINIMUM;
+// After an answer the shortest timer: a timer's message comes after the window's paint, so the
+// answer is on the screen before its snapshot is taken, and its line break is in it.
+static_assert(journal::TJournalSchedule::kAfterAnswerMs == USER_TIMER_MINIMUM);
 
 // A control's text as it holds it. The journal's snapshot is read this way because turning it
 // into Windows-1251 costs twice the read and can be left to the journal's own thread.
@@ -100,7 +100,7 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
   JournalTimer = new ui::TTimer(this);
   JournalTimer->SetName("JournalTimer");
   JournalTimer->SetEnabled(false);
-  JournalTimer->SetInterval(kJournalQuietMs);
+  JournalTimer->SetInterval(journal::TJournalSchedule::kAfterChangeMs);
   JournalTimer->OnTimer = ui::Bind(this, &TForm1::JournalTimerTimer);
 
   OnCreate = ui::Bind(this, &TForm1::FormCreate);
@@ -116,17 +116,17 @@ void TForm1::StartJournal() {
   std::vector<std::string> problems;
   // Nothing here may stop the start: what goes wrong is reported.
   try {
-    problems = RecoverJournals(kLogFileName);
+    problems = journal::RecoverJournals(ConversationLog());
   } catch (const std::exception& error) {
     problems.push_back(error.what());
   }
   try {
     HWND window = Handle();
-    Journal = std::make_unique<TConversationJournal>(kLogFileName, GetCurrentProcessId(), [window] {
-      PostMessageW(window, kJournalWriteFailed, 0, 0);
-    });
-  } catch (const ui::EInOutError& error) {
-    problems.push_back("Журнал разговора не ведётся: " + error.Message() +
+    Journal = std::make_unique<journal::TConversationJournal>(
+        ConversationLog(), GetCurrentProcessId(),
+        [window] { PostMessageW(window, kJournalWriteFailed, 0, 0); });
+  } catch (const std::exception& error) {
+    problems.push_back(std::string("Журнал разговора не ведётся: ") + error.what() +
                        ". Сбой программы унесёт разговор с собой.");
   }
   for (const std::string& problem : problems)
@@ -135,26 +135,28 @@ void TForm1::StartJournal() {
     PostMessageW(Handle(), kShowStartupReport, 0, 0);
 }
 
-void TForm1::ScheduleJournal(unsigned delayMs) {
+void TForm1::ScheduleJournal(std::optional<unsigned> delayMs) {
+  if (!delayMs || !Journal || sessionEnded_)
+    return;
   JournalTimer->SetEnabled(false);
-  JournalTimer->SetInterval(delayMs);
-  JournalTimer->SetEnabled(Journal != nullptr);
+  JournalTimer->SetInterval(*delayMs);
+  JournalTimer->SetEnabled(true);
 }
 
 void TForm1::SaveJournal() {
   if (Journal)
-    Journal->Save(WideText(Memo1->Handle()), LocalNow());
+    Journal->Save([text = WideText(Memo1->Handle()), when = LocalNow()] {
+      return ConversationRecord(ui::FromWide(text), when);
+    });
 }
 
 void TForm1::Memo1Change(ui::TComponent* /*Sender*/) {
-  // Every change starts the quiet time anew: a journal write per pause, not per key.
-  if (!journalAfterAnswer_)
-    ScheduleJournal(kJournalQuietMs);
+  ScheduleJournal(journalSchedule_.Changed());
 }
 
 void TForm1::JournalTimerTimer(ui::TComponent* /*Sender*/) {
   JournalTimer->SetEnabled(false);
-  journalAfterAnswer_ = false;
+  journalSchedule_.Taken();
   SaveJournal();
 }
 
@@ -166,8 +168,7 @@ void TForm1::Memo1KeyDown(ui::TComponent* /*Sender*/, std::uint16_t& Key,
   const std::uint32_t answerCode = oracle::DrawAnswerCode(oracle::ReadTimeStamp());
   const std::int32_t index = AddAnswerLine(answerCode);
   CountAfterAnswer = index + 1;
-  journalAfterAnswer_ = true;
-  ScheduleJournal(kJournalAfterAnswerMs);
+  ScheduleJournal(journalSchedule_.Answered());
   if (previous == index)
     Close(); // the log is written inside; a failure leaves the conversation open
   // The key goes on: the area inserts the line break after the answer line.
@@ -184,41 +185,54 @@ void TForm1::N8Click(ui::TComponent* /*Sender*/) {
 
 void TForm1::FormClose(ui::TComponent* /*Sender*/, ui::TCloseAction& /*Action*/) {
   // A failure raises ui::EInOutError: the close is abandoned and the conversation goes on.
-  if (!loggedForSessionEnd_)
+  if (!sessionEnded_)
     LogConversation();
 }
 
 void TForm1::LogConversation() {
   const std::string record = ConversationRecord(Memo1->Text(), LocalNow());
-  if (Journal)
-    Journal->AppendToLog(record);
-  else
+  if (!Journal) {
     AppendToLogFile(kLogFileName, record);
+    return;
+  }
+  std::string report;
+  try {
+    report = Journal->AppendToLog(record);
+  } catch (...) {
+    ScheduleJournal(journalSchedule_.WriteFailed()); // the conversation goes on: journal it again
+    throw;
+  }
   JournalTimer->SetEnabled(false); // logged: nothing is journaled any more
+  if (!report.empty() && !sessionEnded_)
+    ui::Application().ShowException(report); // the close goes on: the record is in the log
 }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
   case WM_QUERYENDSESSION:
-    // Logging off or shutting down ends the program without a close, so the conversation is
-    // logged here. A failure is reported and refuses the end of the session, as a failed close
-    // keeps the window open (the dispatcher answers 0 after the error box).
-    if (!loggedForSessionEnd_) {
-      LogConversation();
-      loggedForSessionEnd_ = true;
+    // Logging off or shutting down may end the program without a close, or be called off by
+    // another program: the journal is made to hold the close's record now, and nothing is
+    // logged until the end is certain. A journal that cannot be written does not hold the
+    // session up: the end logs the conversation all the same.
+    if (Journal && !sessionEnded_) {
+      try {
+        Journal->WriteNow(ConversationRecord(Memo1->Text(), LocalNow()));
+      } catch (const std::exception&) {
+      }
     }
     return TRUE;
   case WM_ENDSESSION:
-    if (!wParam) {
-      if (loggedForSessionEnd_ && Journal) {
-        Journal->Resume(); // the session goes on, and so does the conversation and its journal
-        SaveJournal();
+    // Called off (FALSE): the conversation goes on as if nothing had been asked.
+    if (wParam && !sessionEnded_) {
+      // The end is certain: the record is appended, and the program ends. Should the append
+      // fail, the journal keeps the record for the next start; nobody is left to be told.
+      sessionEnded_ = true;
+      try {
+        LogConversation();
+      } catch (const std::exception&) {
       }
-      loggedForSessionEnd_ = false;
-    } else if (!loggedForSessionEnd_) {
-      // Ending although the query was refused, or was never sent: a last attempt.
-      LogConversation();
-      loggedForSessionEnd_ = true;
+      JournalTimer->SetEnabled(false);
+      Close();
     }
     return 0;
   case kShowStartupReport:
@@ -226,6 +240,7 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       ui::Application().ShowException(report);
     return 0;
   case kJournalWriteFailed:
+    ScheduleJournal(journalSchedule_.WriteFailed()); // the snapshot that failed is due again
     if (Journal)
       if (const std::string failure = Journal->TakeFailure(); !failure.empty())
         ui::Application().ShowException(failure);

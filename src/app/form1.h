@@ -2,7 +2,8 @@
 // The conversation window: one large black text area in which the user types thoughts; each
 // Enter is answered at once with one answer line, and an Enter with nothing new since the last
 // answer is answered once more and ends the conversation.
-#include "app/conversation_journal.h"
+#include "journal/conversation_journal.h"
+#include "journal/journal_schedule.h"
 #include "toolbar/dock_panel.h"
 #include "toolbar/ini_profile_store_win.h"
 #include "toolbar/tool_bar.h"
@@ -14,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace app {
@@ -33,13 +35,13 @@ public:
   // Keeps the toolbar's layout in ".\untitled.ini" (saved as designed, the user's applied).
   toolbar::TIniProfileStore AdvToolBarCustomizer1File{toolbar::kConversationLayoutFile};
   toolbar::TToolBarCustomizer AdvToolBarCustomizer1{AdvToolBarCustomizer1File};
-  // Writes the journal once an answer is drawn, and once the text has not changed for two
-  // seconds.
+  // Writes the journal once an answer is drawn, and two seconds after the first change not
+  // journaled yet (journal::TJournalSchedule).
   ui::TTimer* JournalTimer;
 
   // The conversation's journal, kept from start-up; empty when it could not be started (the
   // error box said why).
-  std::unique_ptr<TConversationJournal> Journal;
+  std::unique_ptr<journal::TConversationJournal> Journal;
 
   // The line count recorded right after the last answer line was added.
   std::int32_t CountAfterAnswer = 0;
@@ -63,17 +65,17 @@ private:
   // Recovers what earlier instances left in the journals, then starts this one's journal;
   // problems are reported once the window shows.
   void StartJournal();
-  void ScheduleJournal(unsigned delayMs);
+  // Sets the journal's timer when the schedule moved it.
+  void ScheduleJournal(std::optional<unsigned> delayMs);
   void SaveJournal();
   // Appends the close's record to the log (through the journal, which then goes).
   void LogConversation();
 
   std::string startupReport_;
-  // The journal is due right after an answer: changes meanwhile do not put it off.
-  bool journalAfterAnswer_ = false;
-  // The conversation was logged for an ending session; nothing more is logged unless the
-  // session goes on after all.
-  bool loggedForSessionEnd_ = false;
+  journal::TJournalSchedule journalSchedule_;
+  // The session ends: the conversation was logged (or its journal kept) and the window closes
+  // without logging again.
+  bool sessionEnded_ = false;
 };
 
 } // namespace app

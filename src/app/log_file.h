@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/log_record.h"
+#include "journal/journal_log.h"
 
 namespace app {
 
@@ -36,5 +37,8 @@ std::string ConversationRecord(const std::string& conversationText, const TLocal
 void AppendConversationRecord(const std::string& conversationText);
 // The same with the closing time given (a clock that tests can set).
 void AppendConversationRecord(const std::string& conversationText, const TLocalDateTime& when);
+
+// "Your.txt" as the journal reaches it: AppendToLogFile and AppendToLogFileUnlessLast.
+journal::TLog ConversationLog();
 
 } // namespace app

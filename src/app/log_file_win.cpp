@@ -164,4 +164,10 @@ void AppendConversationRecord(const std::string& conversationText) {
   AppendConversationRecord(conversationText, LocalNow());
 }
 
+journal::TLog ConversationLog() {
+  return {
+      kLogFileName, [](const std::string& record) { AppendToLogFile(kLogFileName, record); },
+      [](const std::string& record) { return AppendToLogFileUnlessLast(kLogFileName, record); }};
+}
+
 } // namespace app

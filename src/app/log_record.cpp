@@ -1,5 +1,7 @@
 #include "app/log_record.h"
 
+#include "journal/file_error.h"
+
 #include <cstddef>
 
 namespace app {
@@ -131,18 +133,7 @@ std::string LogRecord(const std::string& dateTimeText, const std::string& conver
 }
 
 ui::EInOutError LogFileError(unsigned long errorCode) {
-  switch (errorCode) {
-  case 2:
-    return {"File not found", errorCode};
-  case 3:
-    return {"Invalid filename", errorCode};
-  case 4:
-    return {"Too many open files", errorCode};
-  case 5:
-    return {"File access denied", errorCode};
-  default:
-    return {"I/O error " + std::to_string(errorCode), errorCode};
-  }
+  return journal::FileError(errorCode);
 }
 
 } // namespace app

@@ -9,6 +9,8 @@
 //                            its N-th (from 0) descendant of that class, parents before their
 //                            children
 //   probe close TITLE        send it a close command, as its close box does
+//   probe send TITLE MSG WPARAM LPARAM
+//                            send it a message (numbers), print the answer; exit 1 on no answer
 #include <windows.h>
 
 #include <cstdio>
@@ -102,6 +104,16 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"close") {
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return 0;
+  }
+  if (command == L"send" && argc > 5) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, static_cast<UINT>(wcstoul(argv[3], nullptr, 0)),
+                             wcstoul(argv[4], nullptr, 0), wcstol(argv[5], nullptr, 0), SMTO_BLOCK,
+                             20000, &answer))
+      return 1;
+    _setmode(_fileno(stdout), _O_BINARY); // a bare line feed, for the shell
+    std::printf("%llu\n", static_cast<unsigned long long>(answer));
     return 0;
   }
   if (command == L"text" && argc > 3) {

@@ -1,11 +1,11 @@
 // The conversation window's journal on real files: written after each answer and after a pause
 // in typing, gone after a close, kept after a failed one; and the start-up's recovery of what
 // earlier instances left, byte for byte, with damaged journals, a live owner and a locked log.
-#include "app/conversation_journal.h"
 #include "app/log_file.h"
+#include "journal/conversation_journal.h"
 
+#include "../journal/journal_files.h"
 #include "conversation_fixture.h"
-#include "journal_files.h"
 
 #include <functional>
 #include <string>
@@ -13,6 +13,9 @@
 namespace app {
 namespace {
 
+using journal::FrameJournal;
+using journal::JournalNames;
+using journal::TJournalNames;
 using testing_support::Exists;
 using testing_support::FileBytes;
 using testing_support::Hidden;
@@ -120,20 +123,36 @@ TEST_F(JournalFormTest, ACloseLeavesNoJournalAndAFailedCloseKeepsItsRecord) {
   EXPECT_FALSE(Exists(own_.Lock));
 }
 
-TEST_F(JournalFormTest, ASessionEndLogsAndDropsTheJournalAndOneCalledOffResumesIt) {
+TEST_F(JournalFormTest, AQueryToEndTheSessionJournalsTheClosesRecordAtOnce) {
   Create();
   Type(L"до выхода");
-  PressEnter();
   SendMessageW(form_->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
-  EXPECT_FALSE(Exists(own_.Journal));
+  EXPECT_EQ(JournalRecord(own_.Journal), Record("до выхода")); // not left to the timer
+  EXPECT_EQ(FileBytes(kLogFileName), "<missing>");
   SendMessageW(form_->Handle(), WM_ENDSESSION, FALSE, 0);
+  Type(L" и дальше"); // called off: the conversation and its journal go on
+  SettleJournal();
+  EXPECT_EQ(JournalRecord(own_.Journal), Record("до выхода и дальше"));
+}
+
+TEST_F(JournalFormTest, SteadyTypingIsJournaledWithinTwoSecondsOfTheFirstKey) {
+  Create();
+  // A key every 1.5 s, never a pause of two seconds: the first key's time runs out regardless.
+  for (const wchar_t* key : {L"а", L"б", L"в"}) {
+    Type(key);
+    const DWORD typed = GetTickCount();
+    PumpUntil([&] { return GetTickCount() - typed >= 1500; });
+  }
   form_->Journal->Wait();
-  EXPECT_EQ(JournalRecord(own_.Journal), Record(form_->Memo1->Text()));
+  ASSERT_TRUE(Exists(own_.Journal)); // at 2 s, with the second key; the third is still waiting
+  const std::string record = JournalRecord(own_.Journal);
+  EXPECT_TRUE(record == Record("аб") || record == Record("абв")) << record; // slow machine: both
 }
 
 TEST_F(JournalFormTest, AFailingJournalIsReportedOnceAndTheConversationGoesOn) {
-  ASSERT_TRUE(CreateDirectoryW(own_.Temporary.c_str(), nullptr));
   Create();
+  const TJournalNames own = form_->Journal->Names();
+  ASSERT_TRUE(CreateDirectoryW(own.Temporary.c_str(), nullptr));
   Type(L"раз");
   PressEnter();
   SettleJournal();
@@ -144,19 +163,21 @@ TEST_F(JournalFormTest, AFailingJournalIsReportedOnceAndTheConversationGoesOn) {
   ASSERT_EQ(errors_.size(), 1u);
   EXPECT_EQ(errors_[0].text.rfind("Журнал разговора не записан: File access denied.", 0), 0u)
       << errors_[0].text;
+  EXPECT_TRUE(form_->JournalTimer->Enabled()); // tried again, without a word
+  EXPECT_EQ(form_->JournalTimer->Interval(), 2000u);
   // Once the disk takes it again, a later failure is news again.
-  RemoveDirectoryW(own_.Temporary.c_str());
+  RemoveDirectoryW(own.Temporary.c_str());
   Type(L"три");
   PressEnter();
   SettleJournal();
-  EXPECT_TRUE(Exists(own_.Journal));
-  ASSERT_TRUE(CreateDirectoryW(own_.Temporary.c_str(), nullptr));
+  EXPECT_TRUE(Exists(own.Journal));
+  ASSERT_TRUE(CreateDirectoryW(own.Temporary.c_str(), nullptr));
   Type(L"четыре");
   PressEnter();
   SettleJournal();
   Application().ProcessMessages();
   EXPECT_EQ(errors_.size(), 2u);
-  RemoveDirectoryW(own_.Temporary.c_str());
+  RemoveDirectoryW(own.Temporary.c_str());
 }
 
 TEST_F(JournalFormTest, StartUpAppendsLeftJournalsOldestFirstByteForByte) {
@@ -213,8 +234,8 @@ TEST_F(JournalFormTest, ADamagedJournalIsSetAsideAndReportedOnceTheWindowShows) 
 }
 
 TEST_F(JournalFormTest, ALiveInstancesJournalIsLeftAloneUntilItsOwnerIsGone) {
-  auto alive = std::make_unique<TConversationJournal>(kLogFileName, kAlive, nullptr);
-  alive->Save(L"жив\r\n", {2024, 3, 5, 13, 4, 5, 0});
+  auto alive = std::make_unique<journal::TConversationJournal>(ConversationLog(), kAlive, nullptr);
+  alive->Save([] { return Record("жив\r\n"); });
   alive->Wait();
   Create();
   EXPECT_TRUE(Exists(Names(kAlive).Journal));

@@ -1,13 +1,13 @@
-#include "app/crc32.h"
-#include "app/journal_format.h"
-#include "app/journal_names.h"
+#include "journal/crc32.h"
+#include "journal/journal_format.h"
+#include "journal/journal_names.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-namespace app {
+namespace journal {
 namespace {
 
 const std::string kRecord = "05.03.2024 13:04:05\r\nЧто меня ждёт?\r\n35418A99 - Ответ.\r\n\r\n";
@@ -83,6 +83,16 @@ TEST(JournalFormat, ChangedBytesFailTheChecksumOrTheVersion) {
   EXPECT_EQ(ParseJournal(version).Status, TJournalStatus::WrongVersion);
 }
 
+TEST(JournalFormat, TheHeaderAloneTellsAFileOfTheWrongSize) {
+  const std::string journal = FrameJournal(kRecord);
+  const std::string header = journal.substr(0, kJournalHeaderSize);
+  EXPECT_EQ(CheckJournalHeader(header, journal.size()), TJournalStatus::Good);
+  EXPECT_EQ(CheckJournalHeader(header, 3ull << 30), TJournalStatus::WrongLength); // 3 GiB
+  EXPECT_EQ(CheckJournalHeader(header, journal.size() - 1), TJournalStatus::WrongLength);
+  EXPECT_EQ(CheckJournalHeader(std::string(20, '\0'), 3ull << 30), TJournalStatus::Foreign);
+  EXPECT_EQ(CheckJournalHeader("TRV", 3), TJournalStatus::WrongLength);
+}
+
 TEST(JournalFormat, ForeignFilesAndNonRecordsAreRecognised) {
   EXPECT_EQ(ParseJournal("просто текст").Status, TJournalStatus::Foreign);
   EXPECT_EQ(ParseJournal(kRecord).Status, TJournalStatus::Foreign); // a bare log record
@@ -108,8 +118,8 @@ TEST(JournalNames, AnInstancesFilesAreNamedAfterTheLogAndFoundAgain) {
   EXPECT_EQ(names.Temporary, L"Your.txt.1234.journal.tmp");
   EXPECT_EQ(names.Lock, L"Your.txt.1234.journal.lock");
   for (const std::wstring& name : {names.Journal, names.Temporary, names.Lock})
-    EXPECT_EQ(JournalInstance(L"Your.txt", name), 1234u);
-  EXPECT_EQ(JournalInstance(L"Your.txt", L"Your.txt.4294967295.journal"), 4294967295u);
+    EXPECT_EQ(JournalInstance(L"Your.txt", name)->Process, 1234u);
+  EXPECT_EQ(JournalInstance(L"Your.txt", L"Your.txt.4294967295.journal")->Process, 4294967295u);
 
   // Not ours: another log, a set-aside journal, numbers that would name another file.
   for (const wchar_t* other :
@@ -117,11 +127,22 @@ TEST(JournalNames, AnInstancesFilesAreNamedAfterTheLogAndFoundAgain) {
         L"Your.txt.0123.journal", L"Your.txt.4294967296.journal", L"Your.txt.12345678901.journal",
         L"Your.txt.12a.journal", L"Your.txt.1234.journals", L"Your.txtx1234.journal"})
     EXPECT_FALSE(JournalInstance(L"Your.txt", other).has_value()) << other;
-  EXPECT_EQ(JournalInstance(L"Your.txt", L"Your.txt.0.journal"), 0u);
+  EXPECT_EQ(JournalInstance(L"Your.txt", L"Your.txt.0.journal")->Process, 0u);
+
+  // A serial number after the id when that name was taken; the id alone is serial 0.
+  const TJournalNames second = JournalNames(L"Your.txt", TJournalInstance{1234, 2});
+  EXPECT_EQ(second.Journal, L"Your.txt.1234-2.journal");
+  EXPECT_EQ(second.Lock, L"Your.txt.1234-2.journal.lock");
+  EXPECT_EQ(JournalInstance(L"Your.txt", second.Temporary), (TJournalInstance{1234, 2}));
+  EXPECT_EQ(JournalInstance(L"Your.txt", names.Journal), (TJournalInstance{1234, 0}));
+  for (const wchar_t* other :
+       {L"Your.txt.1234-0.journal", L"Your.txt.1234-02.journal", L"Your.txt.1234-.journal",
+        L"Your.txt.1234-10000.journal", L"Your.txt.-2.journal", L"Your.txt.1234-2-3.journal"})
+    EXPECT_FALSE(JournalInstance(L"Your.txt", other).has_value()) << other;
 
   EXPECT_EQ(SetAsideName(names.Journal, 1), L"Your.txt.1234.journal.bad");
   EXPECT_EQ(SetAsideName(names.Journal, 2), L"Your.txt.1234.journal.bad2");
 }
 
 } // namespace
-} // namespace app
+} // namespace journal

@@ -1,9 +1,9 @@
-#include "app/background_writer.h"
+#include "journal/background_writer.h"
 
 #include <exception>
 #include <utility>
 
-namespace app {
+namespace journal {
 
 TBackgroundWriter::TBackgroundWriter(std::function<void(const std::string&)> onError)
     : onError_(std::move(onError)), thread_([this] { Run(); }) {}
@@ -64,4 +64,4 @@ void TBackgroundWriter::Run() {
   }
 }
 
-} // namespace app
+} // namespace journal

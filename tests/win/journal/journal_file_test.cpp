@@ -1,13 +1,15 @@
 // The journal's file work on real files: a failed write leaves the former journal whole, and a
 // lock held by one owner cannot be taken by another and goes with its owner.
-#include "app/journal_file.h"
+#include "journal/journal_file.h"
 #include "ui/exception.h"
 
 #include "journal_files.h"
 
 #include <gtest/gtest.h>
 
-namespace app {
+#include <thread>
+
+namespace journal {
 namespace {
 
 using testing_support::Exists;
@@ -44,6 +46,30 @@ TEST_F(JournalFileTest, AWriteReplacesTheJournalWholeAndAFailedOneLeavesTheForme
   EXPECT_TRUE(DeleteJournalFiles(names_)); // nothing left to delete is no failure
 }
 
+TEST_F(JournalFileTest, AJournalThatAScannerHoldsForAMomentIsStillReplacedAndDeleted) {
+  WriteJournalFile(names_, "первый");
+  // Opened without any sharing, as a scanner or a sync client does, and let go a little later.
+  auto holdBriefly = [this] {
+    HANDLE holder =
+        CreateFileW(names_.Journal.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(holder, INVALID_HANDLE_VALUE);
+    return std::jthread([holder] {
+      Sleep(300);
+      CloseHandle(holder);
+    });
+  };
+  {
+    std::jthread release = holdBriefly();
+    EXPECT_NO_THROW(WriteJournalFile(names_, "второй"));
+  }
+  EXPECT_EQ(FileBytes(names_.Journal.c_str()), "второй");
+  {
+    std::jthread release = holdBriefly();
+    EXPECT_TRUE(DeleteJournalFiles(names_));
+  }
+  EXPECT_FALSE(Exists(names_.Journal));
+}
+
 TEST_F(JournalFileTest, ALockHasOneOwnerAndGoesWithIt) {
   {
     const TJournalLock owner = TJournalLock::Take(names_.Lock);
@@ -72,4 +98,4 @@ TEST_F(JournalFileTest, ADamagedJournalIsSetAsideWithoutOverwritingAnEarlierOne)
 }
 
 } // namespace
-} // namespace app
+} // namespace journal

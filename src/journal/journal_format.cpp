@@ -1,10 +1,11 @@
-#include "app/journal_format.h"
+#include "journal/journal_format.h"
 
-#include "app/crc32.h"
+#include "journal/crc32.h"
 
+#include <algorithm>
 #include <cstdint>
 
-namespace app {
+namespace journal {
 namespace {
 
 constexpr std::string_view kMagic = "TRVJ";
@@ -41,16 +42,23 @@ std::string FrameJournal(std::string_view record) {
   return bytes;
 }
 
+TJournalStatus CheckJournalHeader(std::string_view header, unsigned long long fileSize) {
+  header = header.substr(0, std::min<unsigned long long>(kJournalHeaderSize, fileSize));
+  if (!kMagic.starts_with(header.substr(0, kMagic.size())))
+    return TJournalStatus::Foreign;
+  if (header.size() < kJournalHeaderSize)
+    return TJournalStatus::WrongLength; // torn inside the header
+  if (GetLittleEndian(header, 4, 4) != kJournalVersion)
+    return TJournalStatus::WrongVersion;
+  if (GetLittleEndian(header, 8, 8) != fileSize - kJournalHeaderSize)
+    return TJournalStatus::WrongLength;
+  return TJournalStatus::Good;
+}
+
 TJournalContents ParseJournal(std::string_view bytes) {
-  const std::string_view magic = bytes.substr(0, kMagic.size());
-  if (!kMagic.starts_with(magic))
-    return {TJournalStatus::Foreign, {}};
-  if (bytes.size() < kJournalHeaderSize)
-    return {TJournalStatus::WrongLength, {}}; // torn inside the header
-  if (GetLittleEndian(bytes, 4, 4) != kJournalVersion)
-    return {TJournalStatus::WrongVersion, {}};
-  if (GetLittleEndian(bytes, 8, 8) != bytes.size() - kJournalHeaderSize)
-    return {TJournalStatus::WrongLength, {}};
+  if (const TJournalStatus status = CheckJournalHeader(bytes, bytes.size());
+      status != TJournalStatus::Good)
+    return {status, {}};
   const std::string_view record = bytes.substr(kJournalHeaderSize);
   if (GetLittleEndian(bytes, 16, 4) != Crc32(record))
     return {TJournalStatus::WrongChecksum, {}};
@@ -82,4 +90,4 @@ std::string JournalProblemText(TJournalStatus status) {
   return {};
 }
 
-} // namespace app
+} // namespace journal

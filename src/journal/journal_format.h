@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace journal {
 
 inline constexpr std::size_t kJournalHeaderSize = 20;
 inline constexpr unsigned kJournalVersion = 1;
@@ -31,10 +31,15 @@ struct TJournalContents {
 
 TJournalContents ParseJournal(std::string_view bytes);
 
+// What the first bytes of a file of that size tell (up to kJournalHeaderSize of them): Good
+// when the rest is worth reading, for the record's CRC-32 and form are still to be checked.
+// A file whose size is not the one its header gives is refused here, unread.
+TJournalStatus CheckJournalHeader(std::string_view header, unsigned long long fileSize);
+
 // True when the record's conversation text is empty: the date-time line and an empty line.
 bool HasEmptyConversation(std::string_view record);
 
 // What is wrong with a journal of that status, for the error box.
 std::string JournalProblemText(TJournalStatus status);
 
-} // namespace app
+} // namespace journal

@@ -1,4 +1,4 @@
-#include "app/background_writer.h"
+#include "journal/background_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace app {
+namespace journal {
 namespace {
 
 // A gate the first task waits at, so that the test can hand over more while it runs.
@@ -109,4 +109,4 @@ TEST_F(BackgroundWriterTest, AFailedTaskIsReportedAndTheNextOneStillRuns) {
 }
 
 } // namespace
-} // namespace app
+} // namespace journal

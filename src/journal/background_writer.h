@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-namespace app {
+namespace journal {
 
 class TBackgroundWriter {
 public:
@@ -40,4 +40,4 @@ private:
   std::thread thread_; // last: starts once everything above exists
 };
 
-} // namespace app
+} // namespace journal

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-namespace app {
+namespace journal {
 
 std::uint32_t Crc32(std::string_view bytes);
 
-} // namespace app
+} // namespace journal

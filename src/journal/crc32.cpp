@@ -1,8 +1,8 @@
-#include "app/crc32.h"
+#include "journal/crc32.h"
 
 #include <array>
 
-namespace app {
+namespace journal {
 namespace {
 
 // Eight tables: table[k][b] is the CRC of byte b followed by k zero bytes, so eight bytes are
@@ -48,4 +48,4 @@ std::uint32_t Crc32(std::string_view bytes) {
   return crc ^ 0xFFFFFFFFu;
 }
 
-} // namespace app
+} // namespace journal
