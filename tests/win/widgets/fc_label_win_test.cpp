@@ -4,6 +4,8 @@
 #include "win_fixture.h"
 
 #include "ui/edit.h"
+#include "ui/face_replacement.h"
+#include "ui/under_wine.h"
 
 #include <map>
 
@@ -23,8 +25,9 @@ protected:
   // The caption's plain size in the label's font, measured independently of the engine.
   static SIZE PlainTextSize(const std::wstring& text) {
     HDC dc = GetDC(nullptr);
+    const std::wstring face = ui::FaceForFont(L"Georgia", RUSSIAN_CHARSET, ui::RunningUnderWine());
     HFONT font = CreateFontW(-19, 0, 0, 0, FW_NORMAL, TRUE, FALSE, FALSE, RUSSIAN_CHARSET, 4, 0, 2,
-                             2, L"Georgia");
+                             2, face.c_str());
     HGDIOBJ old = SelectObject(dc, font);
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
