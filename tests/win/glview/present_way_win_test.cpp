@@ -190,10 +190,17 @@ public:
     return bits;
   }
   bool OneWithoutAlpha(int colorBits) const {
-    const int wanted[] = {WGL_DRAW_TO_PBUFFER_ARB, TRUE,       WGL_SUPPORT_OPENGL_ARB,
-                          TRUE,                    WGL_PIXEL_TYPE_ARB, WGL_TYPE_RGBA_ARB,
-                          WGL_DOUBLE_BUFFER_ARB,   FALSE,      WGL_COLOR_BITS_ARB,
-                          colorBits,               0};
+    const int wanted[] = {WGL_DRAW_TO_PBUFFER_ARB,
+                          TRUE,
+                          WGL_SUPPORT_OPENGL_ARB,
+                          TRUE,
+                          WGL_PIXEL_TYPE_ARB,
+                          WGL_TYPE_RGBA_ARB,
+                          WGL_DOUBLE_BUFFER_ARB,
+                          FALSE,
+                          WGL_COLOR_BITS_ARB,
+                          colorBits,
+                          0};
     int formats[256] = {};
     UINT count = 0;
     if (!FChoose(FScratch.DC(), wanted, nullptr, std::size(formats), formats, &count))
