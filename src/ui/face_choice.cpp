@@ -7,7 +7,7 @@ namespace ui {
 
 namespace {
 
-constexpr std::wstring_view kSerifStandIns[] = {L"Liberation Serif", L"DejaVu Serif"};
+constexpr std::wstring_view kSerifStandIns[] = {L"DejaVu Serif", L"Liberation Serif"};
 constexpr std::wstring_view kSansStandIns[] = {L"Tahoma"};
 
 bool NamesSans(std::wstring_view face) {
