@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 
 #include "glview/extension_list.h"
 #include "ui/handles.h"
@@ -11,6 +12,7 @@ namespace glview {
 
 struct TOffscreenFrame::TEntries {
   PFNWGLCHOOSEPIXELFORMATARBPROC ChoosePixelFormat = nullptr;
+  PFNWGLGETPIXELFORMATATTRIBIVARBPROC GetPixelFormatAttribiv = nullptr; // optional
   PFNWGLCREATEPBUFFERARBPROC CreatePbuffer = nullptr;
   PFNWGLGETPBUFFERDCARBPROC GetPbufferDC = nullptr;
   PFNWGLRELEASEPBUFFERDCARBPROC ReleasePbufferDC = nullptr;
@@ -95,10 +97,25 @@ bool OffersPbuffers(const THelperContext& helper) {
          ListsExtension(extensions, "WGL_ARB_pixel_format");
 }
 
+// The alpha bits of a format; -1 when the driver cannot tell.
+int AlphaBits(const TOffscreenFrame::TEntries& entries, HDC dc, int format) {
+  const int attribute = WGL_ALPHA_BITS_ARB;
+  int bits = -1;
+  if (!entries.GetPixelFormatAttribiv ||
+      !entries.GetPixelFormatAttribiv(dc, format, 0, 1, &attribute, &bits))
+    return -1;
+  return bits;
+}
+
 // A single-buffered RGBA format for pixel buffers with the colour bits asked for and the most
-// depth bits up to those asked for; 0 when there is none.
+// depth bits up to those asked for, without alpha bits wherever the driver has such a format
+// (else the driver's best match); 0 when there is none. The frame is read back as colour only,
+// so alpha is never needed, and it is harmful under Wine 10 with Mesa: releasing a context from
+// a pixel buffer with alpha bits ends in an X error (BadMatch in X_ShmPutImage) that kills the
+// process.
 int ChooseBufferFormat(const TOffscreenFrame::TEntries& entries, HDC dc,
                        const PIXELFORMATDESCRIPTOR& wanted) {
+  int withAlpha = 0;
   for (int depth : {static_cast<int>(wanted.cDepthBits), 24, 16}) {
     if (depth > wanted.cDepthBits)
       continue;
@@ -115,13 +132,18 @@ int ChooseBufferFormat(const TOffscreenFrame::TEntries& entries, HDC dc,
                               WGL_DEPTH_BITS_ARB,
                               depth,
                               0};
-    int format = 0;
+    int formats[64] = {};
     UINT count = 0;
-    if (entries.ChoosePixelFormat(dc, attributes, nullptr, 1, &format, &count) && count > 0 &&
-        format > 0)
-      return format;
+    if (!entries.ChoosePixelFormat(dc, attributes, nullptr, std::size(formats), formats, &count))
+      continue;
+    count = std::min<UINT>(count, std::size(formats));
+    for (UINT i = 0; i < count; ++i)
+      if (formats[i] > 0 && AlphaBits(entries, dc, formats[i]) == 0)
+        return formats[i];
+    if (count > 0 && formats[0] > 0 && withAlpha == 0)
+      withAlpha = formats[0];
   }
-  return 0;
+  return withAlpha;
 }
 
 } // namespace
@@ -143,6 +165,8 @@ std::unique_ptr<TOffscreenFrame> TOffscreenFrame::Create(const TOpenGLApi& gl,
   auto entries = std::make_unique<TEntries>();
   entries->ChoosePixelFormat =
       helper.Find<PFNWGLCHOOSEPIXELFORMATARBPROC>("wglChoosePixelFormatARB");
+  entries->GetPixelFormatAttribiv =
+      helper.Find<PFNWGLGETPIXELFORMATATTRIBIVARBPROC>("wglGetPixelFormatAttribivARB");
   entries->CreatePbuffer = helper.Find<PFNWGLCREATEPBUFFERARBPROC>("wglCreatePbufferARB");
   entries->GetPbufferDC = helper.Find<PFNWGLGETPBUFFERDCARBPROC>("wglGetPbufferDCARB");
   entries->ReleasePbufferDC = helper.Find<PFNWGLRELEASEPBUFFERDCARBPROC>("wglReleasePbufferDCARB");

@@ -25,9 +25,9 @@ namespace glview {
 class TOffscreenFrame {
 public:
   // A buffer of the given size (at least 1 x 1) in an RGBA format with at least the colour bits
-  // of `wanted` and as many of its depth bits as the driver offers, up to them (32, else 24, else
-  // 16); nullptr when the driver has no pixel buffers or cannot make one. Leaves no rendering
-  // context current.
+  // of `wanted`, as many of its depth bits as the driver offers, up to them (32, else 24, else
+  // 16), and no alpha bits where the driver has such a format; nullptr when the driver has no pixel
+  // buffers or cannot make one. Leaves no rendering context current.
   static std::unique_ptr<TOffscreenFrame>
   Create(const TOpenGLApi& gl, const PIXELFORMATDESCRIPTOR& wanted, int width, int height);
   ~TOffscreenFrame();

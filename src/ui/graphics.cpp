@@ -1,5 +1,6 @@
 #include "ui/graphics.h"
 
+#include "ui/face_replacement.h"
 #include "ui/set_if_changed.h"
 #include "ui/win_text.h"
 
@@ -102,7 +103,8 @@ LOGFONTW TFont::LogFont() const {
 
 HFONT TFont::Handle() const {
   if (!handle_) {
-    const LOGFONTW lf = LogFont();
+    LOGFONTW lf = LogFont();
+    UseInstalledFace(lf);
     handle_.reset(CreateFontIndirectW(&lf));
   }
   return handle_.get();

@@ -1,5 +1,6 @@
 #include "widgets/fc_text_dc_canvas.h"
 
+#include "ui/face_replacement.h"
 #include "ui/graphics.h"
 #include "ui/win_text.h"
 
@@ -37,6 +38,7 @@ void TfcDCTextCanvas::SelectFont(const TfcFontRequest& font) {
   lf.lfPitchAndFamily = static_cast<BYTE>(font.PitchAndFamily);
   const std::wstring face = Wide(font.FaceName);
   wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  ui::UseInstalledFace(lf);
   FFont.reset(CreateFontIndirectW(&lf));
   FPreviousFont = SelectObject(FDC, FFont.get());
 }

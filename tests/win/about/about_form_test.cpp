@@ -5,6 +5,8 @@
 #include "../app/crlf_lines.h"
 
 #include "glview/scale_color.h"
+#include "ui/face_replacement.h"
+#include "ui/under_wine.h"
 #include "ui/win_text.h"
 
 #include <algorithm>
@@ -23,6 +25,7 @@ SIZE CaptionExtent(const std::string& caption, bool underline) {
   font.lfUnderline = underline;
   font.lfCharSet = RUSSIAN_CHARSET;
   wcscpy(font.lfFaceName, L"Georgia");
+  ui::UseInstalledFace(font); // as the program makes its fonts
   HFONT handle = CreateFontIndirectW(&font);
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, handle);
@@ -37,6 +40,12 @@ SIZE CaptionExtent(const std::string& caption, bool underline) {
   ReleaseDC(nullptr, dc);
   DeleteObject(handle);
   return {r.right - r.left, r.bottom - r.top};
+}
+
+// The face the windows' Georgia fonts are made with: Georgia, or under Wine where the system
+// lacks it the program's stand-in.
+std::wstring GeorgiaAsMade() {
+  return ui::FaceForFont(L"Georgia", RUSSIAN_CHARSET, ui::RunningUnderWine());
 }
 
 LOGFONTW LogFontOf(HFONT font) {
@@ -206,7 +215,7 @@ TEST_F(AboutWindow, FontsOfTheDescription) {
   };
   for (const Expect& e : fonts) {
     const LOGFONTW log = LogFontOf(e.font.Handle());
-    EXPECT_STREQ(log.lfFaceName, L"Georgia");
+    EXPECT_EQ(log.lfFaceName, GeorgiaAsMade());
     EXPECT_EQ(log.lfHeight, e.height);
     EXPECT_TRUE(log.lfItalic);
     EXPECT_EQ(log.lfUnderline != 0, e.underline);
@@ -242,7 +251,7 @@ TEST_F(AboutWindow, InstructionTextIsThirtyFourLinesReadOnlyAndScrolls) {
   EXPECT_FALSE(GetWindowLongW(memo, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   EXPECT_FALSE(about->Memo1->Ctl3D());
   const LOGFONTW font = LogFontOf(reinterpret_cast<HFONT>(SendMessageW(memo, WM_GETFONT, 0, 0)));
-  EXPECT_STREQ(font.lfFaceName, L"Georgia");
+  EXPECT_EQ(font.lfFaceName, GeorgiaAsMade());
   EXPECT_EQ(font.lfHeight, -16);
   EXPECT_TRUE(font.lfItalic);
   EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);

@@ -9,6 +9,7 @@
 #include "app/form1.h"
 #include "glview/material_chooser.h"
 #include "glview/window_fit.h"
+#include "ui/face_replacement.h"
 #include "ui/win_text.h"
 #include "ui/window_dpi.h"
 
@@ -83,6 +84,7 @@ SIZE GeorgiaExtent(const std::string& caption, int height, bool underline, bool 
   font.lfUnderline = underline;
   font.lfCharSet = RUSSIAN_CHARSET;
   wcscpy(font.lfFaceName, L"Georgia");
+  ui::UseInstalledFace(font); // as the program makes its fonts
   ui::UniqueFont handle(CreateFontIndirectW(&font));
   ui::WindowDC dc(nullptr);
   ui::ScopedSelect selected(dc.get(), handle.get());

@@ -55,8 +55,10 @@ TEST_F(ViewTest, ResetSceneBeforeAnyPaintRaisesOnCreateTwiceAndFreesTheFirstScen
   ASSERT_EQ(view->ObjectCount(), 1);
   EXPECT_EQ(view->ObjectName(0), "Leaf2"); // numbered from 0 again
   view->MakeCurrent();
-  EXPECT_FALSE(view->GL().IsList(firstList));
-  EXPECT_TRUE(view->GL().IsList(view->GetVisualObject(0).ListId()));
+  // A driver may hand the freed name out again (Mesa 25 does): that, too, shows it was freed.
+  const GLuint secondList = view->GetVisualObject(0).ListId();
+  EXPECT_TRUE(secondList == firstList || !view->GL().IsList(firstList));
+  EXPECT_TRUE(view->GL().IsList(secondList));
 
   // Without a handler a reset leaves no objects.
   view->OnCreate = nullptr;

@@ -1,9 +1,12 @@
 // The two ways a frame reaches the screen: through GDI (drawn off-screen, read back and painted
 // into a window that has no OpenGL pixel format) and natively; the choice, the silent fallback,
 // and the off-screen buffer following the window's size.
+#include "scratch_context.h"
 #include "view_fixture.h"
 
 #include "ui/handles.h"
+
+#include <GL/wglext.h>
 
 namespace glview::test {
 namespace {
@@ -163,6 +166,74 @@ TEST_F(PresentWayTest, ANewSizeGetsANewBufferOnWhichTheSameContextDrawsOn) {
     EXPECT_EQ(OnScreen(view, 0, 0), kNavy);
     EXPECT_EQ(OnScreen(view, size.width - 1, size.height - 1), kNavy);
   }
+  EXPECT_TRUE(errors.empty());
+}
+
+// The pixel-buffer formats of the driver, asked through a context of its own: whether one without
+// alpha bits could hold the frame, and a format's alpha bits.
+class TBufferFormats {
+public:
+  TBufferFormats() {
+    const auto find = [this](const char* name) {
+      return reinterpret_cast<void (*)()>(FScratch.GL().wglGetProcAddress(name));
+    };
+    FChoose = reinterpret_cast<PFNWGLCHOOSEPIXELFORMATARBPROC>(find("wglChoosePixelFormatARB"));
+    FAttribute =
+        reinterpret_cast<PFNWGLGETPIXELFORMATATTRIBIVARBPROC>(find("wglGetPixelFormatAttribivARB"));
+  }
+  bool Known() const { return FScratch.Valid() && FChoose && FAttribute; }
+
+  int AlphaBits(int format) const {
+    const int attribute = WGL_ALPHA_BITS_ARB;
+    int bits = -1;
+    FAttribute(FScratch.DC(), format, 0, 1, &attribute, &bits);
+    return bits;
+  }
+  bool OneWithoutAlpha(int colorBits) const {
+    const int wanted[] = {WGL_DRAW_TO_PBUFFER_ARB,
+                          TRUE,
+                          WGL_SUPPORT_OPENGL_ARB,
+                          TRUE,
+                          WGL_PIXEL_TYPE_ARB,
+                          WGL_TYPE_RGBA_ARB,
+                          WGL_DOUBLE_BUFFER_ARB,
+                          FALSE,
+                          WGL_COLOR_BITS_ARB,
+                          colorBits,
+                          0};
+    int formats[256] = {};
+    UINT count = 0;
+    if (!FChoose(FScratch.DC(), wanted, nullptr, std::size(formats), formats, &count))
+      return false;
+    for (UINT i = 0; i < std::min<UINT>(count, std::size(formats)); ++i)
+      if (AlphaBits(formats[i]) == 0)
+        return true;
+    return false;
+  }
+
+private:
+  TScratchContext FScratch;
+  PFNWGLCHOOSEPIXELFORMATARBPROC FChoose = nullptr;
+  PFNWGLGETPIXELFORMATATTRIBIVARBPROC FAttribute = nullptr;
+};
+
+// Mesa under Wine 10 kills the process with an X error when a context is released from a
+// buffer with alpha bits; the frame is read back as colour only and never needs them.
+TEST_F(PresentWayTest, TheOffscreenBufferHasNoAlphaBitsWhereTheDriverHasSuchAFormat) {
+  TPresentOverride gdi("gdi");
+  Dress(view);
+  PaintNow();
+  ASSERT_EQ(view->PresentWay(), TPresentWay::Gdi);
+  ASSERT_NE(view->Offscreen(), nullptr);
+  const TBufferFormats formats;
+  ASSERT_TRUE(formats.Known());
+  ASSERT_TRUE(formats.OneWithoutAlpha(24)) << "this driver cannot show the fault";
+  EXPECT_EQ(formats.AlphaBits(view->Offscreen()->PixelFormat()), 0);
+  // A new size keeps the format, and the frame still shows.
+  view->SetBounds(0, 0, 120, 60);
+  PaintNow();
+  EXPECT_EQ(formats.AlphaBits(view->Offscreen()->PixelFormat()), 0);
+  EXPECT_EQ(OnScreen(view, 60, 30), kYellow);
   EXPECT_TRUE(errors.empty());
 }
 

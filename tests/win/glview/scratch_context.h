@@ -35,6 +35,7 @@ public:
   const TOpenGLApi& GL() const { return *FGL; }
   bool Valid() const { return FContext != nullptr; }
   void MakeCurrent() const { FGL->wglMakeCurrent(FDC, FContext); }
+  HDC DC() const { return FDC; }
 
 private:
   std::shared_ptr<const TOpenGLApi> FGL;

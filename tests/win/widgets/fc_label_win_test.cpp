@@ -4,6 +4,8 @@
 #include "win_fixture.h"
 
 #include "ui/edit.h"
+#include "ui/face_replacement.h"
+#include "ui/under_wine.h"
 
 #include <map>
 
@@ -23,8 +25,9 @@ protected:
   // The caption's plain size in the label's font, measured independently of the engine.
   static SIZE PlainTextSize(const std::wstring& text) {
     HDC dc = GetDC(nullptr);
+    const std::wstring face = ui::FaceForFont(L"Georgia", RUSSIAN_CHARSET, ui::RunningUnderWine());
     HFONT font = CreateFontW(-19, 0, 0, 0, FW_NORMAL, TRUE, FALSE, FALSE, RUSSIAN_CHARSET, 4, 0, 2,
-                             2, L"Georgia");
+                             2, face.c_str());
     HGDIOBJ old = SelectObject(dc, font);
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -88,11 +91,14 @@ TEST_F(FcLabelTest, DrawsTenLayersThenWhiteLetters) {
   label->TextOptions().ExtrudeEffects().SetEnabled(true);
 
   // The letters are drawn last, unobstructed, at the box's corner: their coverage (green) is
-  // exactly that of the plain caption.
+  // exactly that of the plain caption, as far as the plain caption's box reaches (a face whose
+  // italic leans past its measured width, as Wine's slanted DejaVu Serif does, shows a little
+  // more of its last letter in the larger box).
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      const int plainGreen = (x < pw && y < ph) ? GetGValue(plain[y][x]) : 0;
-      ASSERT_EQ(GetGValue(withLayers[y][x]), plainGreen) << x << "," << y;
+      if (x < pw && y < ph) {
+        ASSERT_EQ(GetGValue(withLayers[y][x]), GetGValue(plain[y][x])) << x << "," << y;
+      }
       ASSERT_EQ(GetRValue(withLayers[y][x]), GetBValue(withLayers[y][x])) << x << "," << y;
     }
 
