@@ -10,6 +10,7 @@
 #include "ui/events.h"
 #include "ui/graphics.h"
 
+#include <optional>
 #include <string>
 
 #include <windows.h>
@@ -187,6 +188,7 @@ private:
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> InputMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Attach(HWND window);
   void Detach();
   void CreateHandle();
