@@ -256,6 +256,16 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     return DefaultHandler(message, wParam, lParam);
+  case WM_SYSCOLORCHANGE:
+  case WM_THEMECHANGED: {
+    // Only top-level windows are told; the children, system controls among them, hear it here.
+    const LRESULT result = DefaultHandler(message, wParam, lParam);
+    SysColorChanged();
+    for (TWinControl* child : std::vector<TWinControl*>(children_))
+      if (child->handle_)
+        SendMessageW(child->handle_, message, wParam, lParam);
+    return result;
+  }
   case WM_SETFOCUS: {
     const LRESULT result = DefaultHandler(message, wParam, lParam);
     if (OnEnter)
@@ -334,11 +344,19 @@ void TWinControl::SetTabStop(bool tabStop) {
 }
 
 HBRUSH TWinControl::BackgroundBrush() {
-  if (!backgroundBrush_ || backgroundBrushColor_ != color_) {
-    backgroundBrush_.reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color_))));
-    backgroundBrushColor_ = color_;
+  const TColor rgb = ColorToRGB(color_);
+  if (!backgroundBrush_ || backgroundBrushRGB_ != rgb) {
+    backgroundBrush_.reset(CreateSolidBrush(static_cast<COLORREF>(rgb)));
+    backgroundBrushRGB_ = rgb;
   }
   return backgroundBrush_.get();
+}
+
+void TWinControl::SysColorChanged() {
+  if (IsSystemColor(color_))
+    backgroundBrush_.reset();
+  if (handle_)
+    InvalidateRect(handle_, nullptr, TRUE);
 }
 
 HBRUSH TWinControl::CtlColor(HDC dc) {

@@ -166,6 +166,9 @@ protected:
     (void)newDpi;
   }
   bool MouseInControl() const { return mouseInside_; }
+  // The bounds' size at the design DPI.
+  int DesignedWidth() const { return designedWidth_; }
+  int DesignedHeight() const { return designedHeight_; }
 
   // Notifications a parent reflects back to the child they concern.
   virtual bool CommandNotify(WORD code) {
@@ -177,6 +180,9 @@ protected:
     return false;
   }
   virtual HBRUSH CtlColor(HDC dc);
+  // The system's colours or theme changed (High Contrast on or off): objects made in system
+  // colours go, and the control is repainted. Forms are told; they pass it on to their children.
+  virtual void SysColorChanged();
 
   // The background brush of Color(), kept for WM_CTLCOLOR* answers and erasing.
   HBRUSH BackgroundBrush();
@@ -215,7 +221,7 @@ private:
   TFont font_;
   TColor color_ = clBtnFace;
   UniqueBrush backgroundBrush_;
-  TColor backgroundBrushColor_ = clNone;
+  TColor backgroundBrushRGB_ = clNone; // what Color() resolved to when the brush was made
   TCursor cursor_ = TCursor::crDefault;
   bool mouseInside_ = false;
   bool settingBounds_ = false;

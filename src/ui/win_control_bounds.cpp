@@ -4,6 +4,22 @@
 #include <algorithm>
 
 namespace ui {
+namespace {
+
+// A top-level window's restored bounds (rcNormalPosition) are in workspace coordinates, which
+// start at the top-left of its monitor's work area, not of the screen: with the taskbar on the
+// top or left edge they differ by its thickness. Tool windows' are in screen coordinates.
+POINT WorkspaceOrigin(HWND window) {
+  if (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)
+    return {0, 0};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+    return {0, 0};
+  return {monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
+}
+
+} // namespace
 
 void TWinControl::UpdateBoundsFromWindow() {
   if (!handle_ || settingBounds_)
@@ -17,6 +33,8 @@ void TWinControl::UpdateBoundsFromWindow() {
     placement.length = sizeof placement;
     GetWindowPlacement(handle_, &placement);
     rect = placement.rcNormalPosition;
+    const POINT origin = WorkspaceOrigin(handle_);
+    OffsetRect(&rect, origin.x, origin.y);
   } else {
     return; // a minimised or maximised window keeps its restored bounds
   }
@@ -48,7 +66,9 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(handle_, &placement);
-    placement.rcNormalPosition = {left_, top_, left_ + width_, top_ + height_};
+    const POINT origin = WorkspaceOrigin(handle_);
+    placement.rcNormalPosition = {left_ - origin.x, top_ - origin.y, left_ + width_ - origin.x,
+                                  top_ + height_ - origin.y};
     SetWindowPlacement(handle_, &placement);
   } else {
     SetWindowPos(handle_, nullptr, left_, top_, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -18,6 +18,19 @@
 namespace about::test {
 namespace {
 
+constexpr UINT kGetDpiScaledSize = 0x02E4; // WM_GETDPISCALEDSIZE
+
+// The frame's size around a window's client area at a DPI, as the system measures it.
+SIZE FrameAt(HWND window, int dpi) {
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  const auto adjust = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  RECT r{0, 0, 0, 0};
+  adjust(&r, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), GetMenu(window) != nullptr,
+         static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)), static_cast<UINT>(dpi));
+  return {r.right - r.left, r.bottom - r.top};
+}
+
 // A figure of the design and the same at 150 %: the one for `dpi`.
 int Figure(int dpi, int at100, int at150) {
   EXPECT_TRUE(dpi == 96 || dpi == 144) << "these tests run at 100 % or 150 %, not at " << dpi;
@@ -132,13 +145,27 @@ protected:
   }
 
   // Sent as the system sends it: the new DPI and the window rectangle it suggests, here the
-  // window's corner and its size grown with the scale.
+  // window's corner and the size the form asks for (WM_GETDPISCALEDSIZE), or its size grown
+  // with the scale where it asks for none.
   static void ChangeDpi(ui::TForm& form, int dpi, const RECT* suggested = nullptr) {
     RECT r;
     GetWindowRect(form.Handle(), &r);
+    SIZE asked{Width(r), Height(r)};
     if (suggested)
       r = *suggested;
-    else if (!IsZoomed(form.Handle())) // a maximised window is offered the same rectangle
+    else if (IsZoomed(form.Handle())) // a maximised window is offered the same rectangle
+      ;
+    else if (SendMessageW(form.Handle(), kGetDpiScaledSize, dpi,
+                          reinterpret_cast<LPARAM>(&asked))) {
+      // The system measures what it suggests with the frame it will draw. Windows draws the new
+      // DPI's frame, which the form measured too; Wine draws every frame at the system's
+      // metrics, so the client the form asked for goes into the frame the window has.
+      const SIZE measured = FrameAt(form.Handle(), dpi);
+      RECT client;
+      GetClientRect(form.Handle(), &client);
+      r = {r.left, r.top, r.left + asked.cx - measured.cx + Width(r) - client.right,
+           r.top + asked.cy - measured.cy + Height(r) - client.bottom};
+    } else
       r = {r.left, r.top, r.left + MulDiv(Width(r), dpi, form.Dpi()),
            r.top + MulDiv(Height(r), dpi, form.Dpi())};
     SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
