@@ -96,18 +96,28 @@ void TCustomOpenGL::DestroyWnd() {
   // with it the objects whose lists it held. A new window gets a new context and scene, whose
   // set-up fits that window again; so the old fit comes out of FScreenMatrix first (zoom and pan
   // stay, as they do over a resize).
-  if (FGLContext) {
-    MakeCurrent();
-    const TAspect undo = RefitScale({FAspectX, FAspectY}, {1.0f, 1.0f});
-    FScreenMatrix.Scale(undo.X, undo.Y, 1.0f);
-  }
+  if (FGLContext)
+    RemoveFit();
   DestroyContext();
-  FAspectX = FAspectY = 0.0f;
   ui::TCustomControl::DestroyWnd();
 }
 
-void TCustomOpenGL::MakeCurrent() {
-  FGL->wglMakeCurrent(DrawDC(), FGLContext.Get());
+void TCustomOpenGL::RemoveFit() {
+  // Column by column, as Scale does, but whether or not a context is current: a failed one
+  // is current nowhere.
+  const TAspect undo = RefitScale({FAspectX, FAspectY}, {1.0f, 1.0f});
+  TMatrixValues values = FScreenMatrix.Values();
+  for (int r = 0; r < 4; ++r) {
+    values[r] *= undo.X;
+    values[4 + r] *= undo.Y;
+  }
+  FScreenMatrix.SetValues(values);
+  FAspectX = FAspectY = 0.0f;
+}
+
+bool TCustomOpenGL::MakeCurrent() {
+  const bool made = FGL->wglMakeCurrent(DrawDC(), FGLContext.Get()) != FALSE;
+  return made && FGLContext;
 }
 
 void TCustomOpenGL::ReleaseContext() {
@@ -116,22 +126,37 @@ void TCustomOpenGL::ReleaseContext() {
 
 HGLRC TCustomOpenGL::GetContext() {
   if (!FGLContext) {
-    if (!HandleAllocated() && Parent())
-      HandleNeeded();
-    if (!Canvas().Handle())
-      throw EOpenGLError("Устройство рисования отсутствует");
-    // Through GDI where that is the way and it can be set up; natively otherwise, silently.
-    if (PresentWayForThisProcess() != TPresentWay::Gdi || !CreateOffscreenContext()) {
-      SetupPixelFormat();
-      CreateContext();
-    }
+    CreateRenderingContext();
     InitScene();
   }
   return FGLContext.Get();
 }
 
+void TCustomOpenGL::CreateRenderingContext() {
+  if (!HandleAllocated() && Parent())
+    HandleNeeded();
+  if (!Canvas().Handle())
+    throw EOpenGLError("Устройство рисования отсутствует");
+  // Through GDI where that is the way and it can be set up; natively otherwise, silently.
+  if (PresentWayForThisProcess() != TPresentWay::Gdi || !CreateOffscreenContext()) {
+    SetupPixelFormat();
+    CreateContext();
+  }
+}
+
+void TCustomOpenGL::RecoverContext() {
+  // The failed context goes with its frame and objects, and the fit it held; a new one is made
+  // as the first one was, and its set-up (OnCreate) builds the scene again and fits the window.
+  // The scene's rotation, zoom and pan stay.
+  RemoveFit();
+  DestroyContext();
+  CreateRenderingContext();
+  InitScene();
+}
+
 std::unique_ptr<TOffscreenFrame> TCustomOpenGL::CreateOffscreenFrame() {
-  return TOffscreenFrame::Create(*FGL, FPixelFormatDescriptor, ClientWidth(), ClientHeight());
+  return TOffscreenFrame::Create(*FGL, FPixelFormatDescriptor, Canvas().Handle(), ClientWidth(),
+                                 ClientHeight());
 }
 
 bool TCustomOpenGL::CreateOffscreenContext() {
@@ -169,7 +194,15 @@ void TCustomOpenGL::SetupPixelFormat() {
     throw EOpenGLError("PixelFormat is NULL");
   FPixelFormatIndex =
       FormatWithCapabilities(Canvas().Handle(), FPixelFormatIndex, FPixelFormatDescriptor);
-  // A window's pixel format is set once; a second attempt fails harmlessly.
+  // A window's pixel format is set once. A window that has another one (the driver changed
+  // under a running program) is made anew for the new format.
+  const int present = GetPixelFormat(Canvas().Handle());
+  if (present != 0 && present != FPixelFormatIndex) {
+    DestroyHandle();
+    HandleNeeded();
+    if (!Canvas().Handle())
+      throw EOpenGLError("Устройство рисования отсутствует");
+  }
   SetPixelFormat(Canvas().Handle(), FPixelFormatIndex, &FPixelFormatDescriptor);
 }
 
@@ -178,7 +211,10 @@ void TCustomOpenGL::CreateContext() {
   if (!context)
     throw EOpenGLError("CreateContext is NULL");
   FGLContext = TGLContext(*FGL, context);
-  MakeCurrent();
+  if (!MakeCurrent()) {
+    FGLContext.Reset();
+    throw EOpenGLError("CreateContext is NULL"); // a context that can draw nowhere is none
+  }
 }
 
 void TCustomOpenGL::Paint() {
@@ -189,26 +225,43 @@ void TCustomOpenGL::Paint() {
       TCustomOpenGL& self;
       ~Release() { self.ReleaseContext(); }
     } release{*this};
-    GetContext();
-    // The GDI way's buffer follows the client size (when a new one cannot be made, the old one
-    // goes on and shows what fits in it).
-    if (FOffscreen)
-      FOffscreen->Resize(ClientWidth(), ClientHeight(), FGLContext.Get());
-    MakeCurrent();
-    SetupViewport();
-    ClearBackground();
-    DrawScene();
-    if (FOffscreen)
-      FOffscreen->PaintInto(Canvas().Handle()); // read back, and painted with GDI
-    else if (FIsSwapBuffers)
-      SwapBuffers(Canvas().Handle());
-    else
-      FGL->Finish();
+    // A failed context draws nothing and says nothing (every call is ignored, glGetError reads
+    // 0): it is noticed here, made anew with its scene, and the frame drawn again. Only a second
+    // failure is reported.
+    if (!DrawFrame()) {
+      RecoverContext();
+      if (!DrawFrame())
+        throw EOpenGLError("CreateContext is NULL");
+    }
   }
   if (!FCaption.empty())
     Canvas().TextOut(ClientWidth() / 2, ClientHeight() / 2, FCaption);
   if (OnPaint)
     OnPaint(this);
+}
+
+bool TCustomOpenGL::DrawFrame() {
+  GetContext();
+  if (FOffscreen) {
+    // A display-mode change can take the GDI way's buffer; a new one of the same format takes
+    // its place, with the same context on it. The buffer follows the client size (when a new
+    // one cannot be made, the old one goes on and shows what fits in it).
+    if (FOffscreen->Lost() && !FOffscreen->Renew(Canvas().Handle(), FGLContext.Get()))
+      return false;
+    FOffscreen->Resize(Canvas().Handle(), ClientWidth(), ClientHeight(), FGLContext.Get());
+  }
+  if (!MakeCurrent())
+    return false;
+  SetupViewport();
+  ClearBackground();
+  DrawScene();
+  if (FOffscreen)
+    FOffscreen->PaintInto(Canvas().Handle()); // read back, and painted with GDI
+  else if (FIsSwapBuffers)
+    return SwapBuffers(Canvas().Handle()) != FALSE;
+  else
+    FGL->Finish();
+  return true;
 }
 
 void TCustomOpenGL::SetupViewport() {
@@ -229,11 +282,15 @@ void TCustomOpenGL::ClearBackground() {
 
 void TCustomOpenGL::Resize() {
   // OnResize is not raised. A control without area keeps its fit until it has one again.
-  MakeCurrent();
+  const bool current = MakeCurrent();
   const auto fit = FitFactors(ClientWidth(), ClientHeight());
   if (!fit)
     return;
   if (FGLContext) {
+    // A context that cannot be made current takes no scale, so its fit stays as it was: the
+    // paint that notices the failure takes out exactly the fit the matrix holds.
+    if (!current)
+      return;
     // Relative to the fit already in the matrix, so zoom and pan stay.
     const TAspect scale = RefitScale({FAspectX, FAspectY}, *fit);
     FScreenMatrix.Scale(scale.X, scale.Y, 1.0f);
@@ -251,7 +308,8 @@ void TCustomOpenGL::SetText(const std::string& Value) {
 }
 
 void TCustomOpenGL::SetFont(const ui::TFont& Value) {
-  Canvas().Font = Value;
+  Canvas().Font = Value; // described at the design DPI, shown at the control's
+  Canvas().Font.ScaleTo(Dpi());
   RequestRepaint();
 }
 

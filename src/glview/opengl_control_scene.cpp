@@ -3,6 +3,7 @@
 
 #include "glview/animation_step.h"
 #include "glview/gl_error.h"
+#include "ui/window_seen.h"
 
 namespace glview {
 
@@ -84,11 +85,12 @@ void TCustomOpenGL::SetAnimationSpeed(int Speed) {
 }
 
 void TCustomOpenGL::AnimationTimer() {
-  // Nobody sees a hidden view: its scene turns all the same, but no context is made current for
-  // it and no repaint asked for (showing the window paints it anew). The matrices' Multiply acts
-  // only while a context is current, so there the same product is taken directly; without a
-  // context, as with Multiply, nothing moves.
-  const bool seen = HandleAllocated() && IsWindowVisible(Handle());
+  // Nobody sees a hidden view, one under a minimised window or one on another virtual desktop:
+  // its scene turns all the same, but no context is made current for it and no repaint asked for
+  // (showing the window paints it anew). The matrices' Multiply acts only while a context is
+  // current, so there the same product is taken directly; without a context, as with Multiply,
+  // nothing moves.
+  const bool seen = HandleAllocated() && ui::SeenOnScreen(Handle());
   if (seen)
     MakeCurrent();
   else if (!FGLContext)
