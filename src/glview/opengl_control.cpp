@@ -229,9 +229,22 @@ void TCustomOpenGL::Paint() {
     // 0): it is noticed here, made anew with its scene, and the frame drawn again. Only a second
     // failure is reported.
     if (!DrawFrame()) {
+      // A context that could not be made again, or whose scene could not be built on it, goes
+      // too: the next paint begins afresh instead of drawing a half-built scene.
+      struct DropUnlessDone {
+        TCustomOpenGL& self;
+        bool done = false;
+        ~DropUnlessDone() {
+          if (!done) {
+            self.RemoveFit();
+            self.DestroyContext();
+          }
+        }
+      } drop{*this};
       RecoverContext();
       if (!DrawFrame())
         throw EOpenGLError("CreateContext is NULL");
+      drop.done = true;
     }
   }
   if (!FCaption.empty())
@@ -252,6 +265,7 @@ bool TCustomOpenGL::DrawFrame() {
   }
   if (!MakeCurrent())
     return false;
+  FitWindow(); // where a resize found the context failing
   SetupViewport();
   ClearBackground();
   DrawScene();
@@ -281,20 +295,30 @@ void TCustomOpenGL::ClearBackground() {
 }
 
 void TCustomOpenGL::Resize() {
-  // OnResize is not raised. A control without area keeps its fit until it has one again.
-  const bool current = MakeCurrent();
-  const auto fit = FitFactors(ClientWidth(), ClientHeight());
-  if (!fit)
+  // OnResize is not raised.
+  if (!FGLContext) {
+    // Remembered for the set-up, which fits the window itself.
+    if (const auto fit = FitFactors(ClientWidth(), ClientHeight())) {
+      FAspectX = fit->X;
+      FAspectY = fit->Y;
+    }
+    MakeCurrent(); // none current
     return;
-  if (FGLContext) {
-    // A context that cannot be made current takes no scale, so its fit stays as it was: the
-    // paint that notices the failure takes out exactly the fit the matrix holds.
-    if (!current)
-      return;
-    // Relative to the fit already in the matrix, so zoom and pan stay.
-    const TAspect scale = RefitScale({FAspectX, FAspectY}, *fit);
-    FScreenMatrix.Scale(scale.X, scale.Y, 1.0f);
   }
+  // A context that cannot be made current takes no scale, so the fit stays as the matrix holds
+  // it, and the next paint fits the window.
+  if (MakeCurrent())
+    FitWindow();
+}
+
+void TCustomOpenGL::FitWindow() {
+  // A control without area keeps its fit until it has one again.
+  const auto fit = FitFactors(ClientWidth(), ClientHeight());
+  if (!fit || (fit->X == FAspectX && fit->Y == FAspectY))
+    return;
+  // Relative to the fit already in the matrix, so zoom and pan stay.
+  const TAspect scale = RefitScale({FAspectX, FAspectY}, *fit);
+  FScreenMatrix.Scale(scale.X, scale.Y, 1.0f);
   FAspectX = fit->X;
   FAspectY = fit->Y;
 }

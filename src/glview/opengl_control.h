@@ -237,6 +237,8 @@ private:
   void DestroyContext();
   // Takes the window fit out of FScreenMatrix (zoom and pan stay), with or without a context.
   void RemoveFit();
+  // Brings the window fit in FScreenMatrix to the client size, with the context current.
+  void FitWindow();
   void FreeObjects();
   void BuildSpeedForm();
   void LayoutSpeedForm();
