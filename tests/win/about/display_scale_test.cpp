@@ -284,6 +284,45 @@ TEST_F(DisplayScale, WindowsShowTheirDesignAtTheSystemsDpi) {
   EXPECT_EQ(FontHeight(chooser.MaterialList()->Handle()), Figure(dpi, -11, -17));
 }
 
+// Run at 100 % and 150 % on screens where the About window fits, and at 150 % on a 1280 x 1024
+// screen, where its designed position scaled would put its right part, star and all, past the
+// edge: it is moved (never resized) to lie on the screen, and stays where it fits.
+TEST_F(DisplayScale, TheAboutWindowAndItsStarLieOnTheScreen) {
+  const int dpi = ui::SystemDpi();
+  RECT window, star;
+  GetWindowRect(about->Handle(), &window);
+  GetWindowRect(about->ButtonSpeedStar->Handle(), &star);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(about->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  EXPECT_GE(window.left, work.left);
+  EXPECT_GE(window.top, work.top);
+  EXPECT_LE(window.right, work.right);
+  EXPECT_LE(window.bottom, work.bottom);
+  EXPECT_LE(star.right, work.right);
+  EXPECT_LE(star.bottom, work.bottom);
+  EXPECT_EQ(Str(about->ClientRect()), Str({0, 0, Figure(dpi, 695, 1043), Figure(dpi, 470, 705)}));
+  const int designedLeft = Figure(dpi, 269, 404), designedTop = Figure(dpi, 145, 218);
+  if (designedLeft + Width(window) <= work.right)
+    EXPECT_EQ(window.left, designedLeft); // where it fits, as designed
+  else
+    EXPECT_EQ(window.right, work.right); // moved no further than it must
+  EXPECT_EQ(window.top, designedTop);
+
+  // What the screen shows at the star's middle is the star's own face, not the desktop. The
+  // test display is 1280 x 1024; a larger Wine desktop reaches past it, where nothing shows.
+  if (GetSystemMetrics(SM_CXSCREEN) > 1280)
+    return;
+  const POINT middle{(star.left + star.right) / 2, (star.top + star.bottom) / 2};
+  ui::WindowDC screen(nullptr);
+  ui::WindowDC face(about->ButtonSpeedStar->Handle());
+  POINT inStar = middle;
+  ScreenToClient(about->ButtonSpeedStar->Handle(), &inStar);
+  EXPECT_EQ(GetPixel(screen.get(), middle.x, middle.y), GetPixel(face.get(), inStar.x, inStar.y));
+  EXPECT_NE(GetPixel(screen.get(), middle.x, middle.y), CLR_INVALID);
+}
+
 TEST_F(DisplayScale, AChangeOfDpiAndBackPutsEverythingBack) {
   const int start = ui::SystemDpi();
   const int other = start == 144 ? 96 : 144;
