@@ -99,6 +99,7 @@ void TCustomOpenGL::DestroyWnd() {
   if (FGLContext)
     RemoveFit();
   DestroyContext();
+  FAspectX = FAspectY = 0.0f;
   ui::TCustomControl::DestroyWnd();
 }
 
