@@ -99,6 +99,26 @@ TEST_F(ContextRecoveryTest, AContextThatFailsOnceIsMadeAnewWithItsSceneAndShowsA
   EXPECT_EQ(failing->Aspect(), (TAspect{1.0f, 0.5f}));
 }
 
+// A window's pixel format is set once: a recovery that needs another one makes the window anew.
+TEST_F(ContextRecoveryTest, AWindowWhosePixelFormatMustChangeIsMadeAnew) {
+  if (failing->PresentWay() != TPresentWay::Native)
+    GTEST_SKIP() << "through GDI the window has no pixel format";
+  const HWND before = failing->Handle();
+  const int doubleBuffered = failing->PixelFormatIndex();
+  failing->SetIsSwapBuffers(false); // the next context asks for a single-buffered format
+  failing->Failures = 1;
+  PaintNow(failing);
+  EXPECT_TRUE(errors.empty()) << errors[0];
+  EXPECT_NE(failing->Handle(), before);
+  EXPECT_FALSE(IsWindow(before));
+  ASSERT_NE(failing->PixelFormatIndex(), doubleBuffered);
+  EXPECT_EQ(GetPixelFormat(failing->Canvas().Handle()), failing->PixelFormatIndex());
+  EXPECT_EQ(failing->Creates, 2);
+  EXPECT_EQ(FitInMatrix(), FitFor(80, 40)); // the new window fitted once
+  EXPECT_EQ(PixelAt(failing, 40, 20), kYellow);
+  EXPECT_EQ(PixelAt(failing, 2, 2), kNavy);
+}
+
 // Reported once with the texts of a failed set-up ("CreateContext is NULL", or the scene's own
 // where its objects cannot be built); the next paint begins afresh.
 TEST_F(ContextRecoveryTest, OnlyAContextThatCannotBeMadeAgainIsReported) {
