@@ -30,12 +30,15 @@ ensure_wine_prefix() {
 }
 
 # A second prefix at 150 % display scale (LogPixels 144), for the display-scale tests; made like
-# the first, once, then reused. Its desktop is as large as a screen that is used at 150 %.
+# the first, once, then reused. Its desktop is as large as a screen that is used at 150 %. A third
+# is at 150 % on a 1280 x 1024 screen, too small for some windows at their designed places.
+# $1: the prefix, $2: its desktop's size (the second's unless given).
 scaled_wineprefix="$root/build/wineprefix-144"
+small_scaled_wineprefix="$root/build/wineprefix-144-1280"
 ensure_scaled_wine_prefix() {
   (
-    export WINEPREFIX="$scaled_wineprefix"
-    ensure_wine_prefix 1920x1440
+    export WINEPREFIX="${1:-$scaled_wineprefix}"
+    ensure_wine_prefix "${2:-1920x1440}"
     if ! awk '/^\[Control Panel\\\\Desktop\]/ { desk = 1; next } /^\[/ { desk = 0 }
               desk && /^"LogPixels"=dword:00000090/ { found = 1 } END { exit !found }' \
       "$WINEPREFIX/user.reg"; then

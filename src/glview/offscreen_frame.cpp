@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <iterator>
+#include <utility>
 
 #include "glview/extension_list.h"
 #include "ui/handles.h"
@@ -17,6 +18,7 @@ struct TOffscreenFrame::TEntries {
   PFNWGLGETPBUFFERDCARBPROC GetPbufferDC = nullptr;
   PFNWGLRELEASEPBUFFERDCARBPROC ReleasePbufferDC = nullptr;
   PFNWGLDESTROYPBUFFERARBPROC DestroyPbuffer = nullptr;
+  PFNWGLQUERYPBUFFERARBPROC QueryPbuffer = nullptr; // for the lost flag; never lost without it
 
   bool Complete() const {
     return ChoosePixelFormat && CreatePbuffer && GetPbufferDC && ReleasePbufferDC && DestroyPbuffer;
@@ -152,13 +154,18 @@ TOffscreenFrame::TOffscreenFrame(const TOpenGLApi& gl, std::unique_ptr<TEntries>
                                  int pixelFormat)
     : FGL(&gl), FEntries(std::move(entries)), FPixelFormat(pixelFormat) {}
 
+TOffscreenFrame::TOffscreenFrame(TOffscreenFrame&& made) noexcept
+    : FGL(made.FGL), FEntries(std::move(made.FEntries)), FPixelFormat(made.FPixelFormat),
+      FBuffer(std::exchange(made.FBuffer, nullptr)), FDC(std::exchange(made.FDC, nullptr)),
+      FWidth(made.FWidth), FHeight(made.FHeight), FPixels(std::move(made.FPixels)) {}
+
 TOffscreenFrame::~TOffscreenFrame() {
   FreeBuffer(FBuffer, FDC);
 }
 
 std::unique_ptr<TOffscreenFrame> TOffscreenFrame::Create(const TOpenGLApi& gl,
                                                          const PIXELFORMATDESCRIPTOR& wanted,
-                                                         int width, int height) {
+                                                         HDC device, int width, int height) {
   THelperContext helper(gl);
   if (!helper.Current() || !OffersPbuffers(helper))
     return nullptr;
@@ -171,6 +178,7 @@ std::unique_ptr<TOffscreenFrame> TOffscreenFrame::Create(const TOpenGLApi& gl,
   entries->GetPbufferDC = helper.Find<PFNWGLGETPBUFFERDCARBPROC>("wglGetPbufferDCARB");
   entries->ReleasePbufferDC = helper.Find<PFNWGLRELEASEPBUFFERDCARBPROC>("wglReleasePbufferDCARB");
   entries->DestroyPbuffer = helper.Find<PFNWGLDESTROYPBUFFERARBPROC>("wglDestroyPbufferARB");
+  entries->QueryPbuffer = helper.Find<PFNWGLQUERYPBUFFERARBPROC>("wglQueryPbufferARB");
   if (!entries->Complete())
     return nullptr;
   const int format = ChooseBufferFormat(*entries, helper.DC(), wanted);
@@ -179,7 +187,9 @@ std::unique_ptr<TOffscreenFrame> TOffscreenFrame::Create(const TOpenGLApi& gl,
   std::unique_ptr<TOffscreenFrame> frame(new TOffscreenFrame(gl, std::move(entries), format));
   frame->FWidth = std::max(width, 1);
   frame->FHeight = std::max(height, 1);
-  if (!frame->MakeBuffer(helper.DC(), frame->FWidth, frame->FHeight, frame->FBuffer, frame->FDC))
+  // On the window's device, not the helper's: the buffer outlives the helper window.
+  if (!frame->MakeBuffer(device ? device : helper.DC(), frame->FWidth, frame->FHeight,
+                         frame->FBuffer, frame->FDC))
     return nullptr;
   return frame;
 }
@@ -203,16 +213,31 @@ void TOffscreenFrame::FreeBuffer(HPBUFFERARB buffer, HDC dc) const {
   FEntries->DestroyPbuffer(buffer);
 }
 
-bool TOffscreenFrame::Resize(int width, int height, HGLRC context) {
+bool TOffscreenFrame::Resize(HDC device, int width, int height, HGLRC context) {
   width = std::max(width, 1);
   height = std::max(height, 1);
   if (width == FWidth && height == FHeight)
     return true;
+  return Replace(device, width, height, context);
+}
+
+bool TOffscreenFrame::Lost() const {
+  int lost = 0;
+  return FEntries->QueryPbuffer && FBuffer &&
+         FEntries->QueryPbuffer(FBuffer, WGL_PBUFFER_LOST_ARB, &lost) && lost != 0;
+}
+
+bool TOffscreenFrame::Renew(HDC device, HGLRC context) {
+  return Replace(device, FWidth, FHeight, context);
+}
+
+bool TOffscreenFrame::Replace(HDC device, int width, int height, HGLRC context) {
   // The new buffer is made and drawn on before the old one goes, so the context is never left
-  // current on a destroyed drawable, and a failure leaves the old one in use.
+  // current on a destroyed drawable, and a failure leaves the old one in use. It is made on the
+  // window's device: the old buffer's DC is no device to make one on, least of all once lost.
   HPBUFFERARB buffer = nullptr;
   HDC dc = nullptr;
-  if (!MakeBuffer(FDC, width, height, buffer, dc))
+  if (!MakeBuffer(device, width, height, buffer, dc))
     return false;
   if (!FGL->wglMakeCurrent(dc, context)) {
     FreeBuffer(buffer, dc);

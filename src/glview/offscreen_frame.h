@@ -28,9 +28,11 @@ public:
   // of `wanted`, as many of its depth bits as the driver offers, up to them (32, else 24, else
   // 16), and no alpha bits where the driver has such a format; nullptr when the driver has no pixel
   // buffers or cannot make one. Leaves no rendering context current.
-  static std::unique_ptr<TOffscreenFrame>
-  Create(const TOpenGLApi& gl, const PIXELFORMATDESCRIPTOR& wanted, int width, int height);
-  ~TOffscreenFrame();
+  // The buffer is made on `device`, the DC of the window the frame is painted into.
+  static std::unique_ptr<TOffscreenFrame> Create(const TOpenGLApi& gl,
+                                                 const PIXELFORMATDESCRIPTOR& wanted, HDC device,
+                                                 int width, int height);
+  virtual ~TOffscreenFrame();
   TOffscreenFrame(const TOffscreenFrame&) = delete;
   TOffscreenFrame& operator=(const TOffscreenFrame&) = delete;
 
@@ -40,10 +42,15 @@ public:
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
 
-  // A new buffer for a new size (at least 1 x 1) in the same pixel format, with `context` made
-  // current on it. False, with the old buffer kept and nothing else changed, when the new one
-  // cannot be made or the context cannot draw on it.
-  bool Resize(int width, int height, HGLRC context);
+  // A new buffer on `device` for a new size (at least 1 x 1) in the same pixel format, with
+  // `context` made current on it. False, with the old buffer kept and nothing else changed, when
+  // the new one cannot be made or the context cannot draw on it.
+  bool Resize(HDC device, int width, int height, HGLRC context);
+
+  // Whether the driver has taken the buffer's memory (a display-mode change can): it must then
+  // be made anew. Renew does that, at the same size, on the same terms as Resize.
+  virtual bool Lost() const;
+  bool Renew(HDC device, HGLRC context);
 
   // Reads the finished frame back (the rendering context current on DC()) and paints it with its
   // bottom-left corner at the bottom-left of the buffer's size, from (0, 0) of `window`.
@@ -52,8 +59,13 @@ public:
   // The WGL_ARB_pbuffer entry points, taken with a helper context (they are the driver's).
   struct TEntries;
 
+protected:
+  // Takes over a made frame, buffer and all (for frames that watch or change what it reports).
+  TOffscreenFrame(TOffscreenFrame&& made) noexcept;
+
 private:
   TOffscreenFrame(const TOpenGLApi& gl, std::unique_ptr<TEntries> entries, int pixelFormat);
+  bool Replace(HDC device, int width, int height, HGLRC context);
   // A buffer and its DC in this frame's pixel format; false (nothing made) when it cannot be made.
   bool MakeBuffer(HDC device, int width, int height, HPBUFFERARB& buffer, HDC& dc) const;
   void FreeBuffer(HPBUFFERARB buffer, HDC dc) const;

@@ -171,15 +171,21 @@ protected:
   void AnimationClick(ui::TComponent* Sender);
 
   // Makes this control's context current on the DC it draws on; with no context yet, none is
-  // current afterwards and OpenGL commands have no effect.
-  void MakeCurrent();
+  // current afterwards and OpenGL commands have no effect. False then, and when the context
+  // cannot be made current (after a driver reset or update, a Remote Desktop reconnect).
+  virtual bool MakeCurrent();
   void ReleaseContext();
 
   // The off-screen buffer for the GDI way, of the control's client size in a format like the
-  // one FPixelFormatDescriptor asks for; nullptr where the driver cannot make one.
+  // one FPixelFormatDescriptor asks for, made on the window's DC; nullptr where the driver
+  // cannot make one.
   virtual std::unique_ptr<TOffscreenFrame> CreateOffscreenFrame();
 
-  // Paint steps.
+  // Paint steps. DrawFrame is false when the context failed (it could not be made current or
+  // the frame not shown); RecoverContext then makes it, its frame and its scene anew.
+  bool DrawFrame();
+  void RecoverContext();
+  void CreateRenderingContext();
   void DescribeWantedFormat();
   bool CreateOffscreenContext(); // false, with nothing made, where the GDI way cannot be set up
   void SetupPixelFormat();
@@ -229,6 +235,10 @@ private:
   friend class TVisualObject; // reads Lighting while drawing
 
   void DestroyContext();
+  // Takes the window fit out of FScreenMatrix (zoom and pan stay), with or without a context.
+  void RemoveFit();
+  // Brings the window fit in FScreenMatrix to the client size, with the context current.
+  void FitWindow();
   void FreeObjects();
   void BuildSpeedForm();
   void LayoutSpeedForm();

@@ -1,8 +1,7 @@
 // Mouse control of the view: a left drag turns the scene, with Shift it zooms and with Ctrl it
-// pans; a right press opens the popup menu. Also the speed window's Enter.
+// pans; a right press opens the popup menu.
 #include "glview/mouse_drag.h"
 #include "glview/opengl_control.h"
-#include "glview/speed_text.h"
 
 namespace glview {
 
@@ -53,13 +52,6 @@ void TCustomOpenGL::MouseUp(ui::TMouseButton, ui::TShiftState, int, int) {
   FButtonDown = false;
   if (GetCapture() == Handle())
     ReleaseCapture();
-}
-
-// Enter sets the speed typed; the window stays open for the next try. A text that is not a
-// whole number raises the conversion error and changes nothing.
-void TCustomOpenGL::SpeedEditKeyDown(ui::TComponent*, std::uint16_t& Key, ui::TShiftState) {
-  if (Key == VK_RETURN)
-    SetAnimationSpeed(SpeedFromText(FSpeedEdit->Text()));
 }
 
 } // namespace glview

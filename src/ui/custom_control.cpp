@@ -36,20 +36,28 @@ void TCustomControl::ChangeScale(int oldDpi, int newDpi) {
   canvas_.Font.ScaleTo(newDpi);
 }
 
+void TCustomControl::SysColorChanged() {
+  canvas_.SysColorsChanged();
+  TWinControl::SysColorChanged();
+}
+
 void TCustomControl::PaintHandler() {
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(Handle(), &ps);
+  HWND window = Handle();
+  HDC dc = BeginPaint(window, &ps);
   // The paint ends (the window validated, the DC given back) even when Paint throws, so a failing
-  // paint is not retried in a tight loop.
+  // paint is not retried in a tight loop. It ends on the window it began on, even if Paint made
+  // the control a new one.
   struct EndPaintGuard {
     TCustomControl* self;
+    HWND window;
     PAINTSTRUCT* ps;
     ~EndPaintGuard() {
       if (!self->ownDC_)
         self->canvas_.SetHandle(nullptr);
-      EndPaint(self->Handle(), ps);
+      EndPaint(window, ps);
     }
-  } guard{this, &ps};
+  } guard{this, window, &ps};
   if (!ownDC_)
     canvas_.SetHandle(dc);
   Paint();

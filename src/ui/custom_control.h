@@ -23,6 +23,7 @@ protected:
   void CreateWnd() override;
   void DestroyWnd() override;
   void ChangeScale(int oldDpi, int newDpi) override; // the canvas font too
+  void SysColorChanged() override;                   // the canvas's objects too
   virtual void Paint() {}
 
 private:

@@ -3,7 +3,13 @@
 #include "ui/application.h"
 #include "ui/window_dpi.h"
 
+#include <algorithm>
+
 namespace ui {
+
+namespace {
+constexpr UINT kGetDpiScaledSize = 0x02E4; // WM_GETDPISCALEDSIZE, newer than the headers' target
+} // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
@@ -58,6 +64,14 @@ void TForm::SetClientSize(int width, int height) {
   TWinControl::SetClientSize(width, height);
 }
 
+bool TForm::ClientAsDesigned(int dpi) {
+  HWND window = Handle();
+  const RECT client = ClientRect();
+  return hasDesignedClient_ && !IsZoomed(window) && !IsIconic(window) &&
+         client.right == ScaleToDpi(designedClientWidth_, dpi) &&
+         client.bottom == ScaleToDpi(designedClientHeight_, dpi);
+}
+
 void TForm::ScaleBounds(int oldDpi) {
   if (!HandleAllocated()) {
     TWinControl::ScaleBounds(oldDpi);
@@ -65,27 +79,53 @@ void TForm::ScaleBounds(int oldDpi) {
   }
   HWND window = Handle();
   const bool normal = !IsZoomed(window) && !IsIconic(window);
-  // A client size still as designed stays so: frames do not scale as their clients do.
-  const RECT client = ClientRect();
-  const bool keepClient = hasDesignedClient_ && normal &&
-                          client.right == ScaleToDpi(designedClientWidth_, oldDpi) &&
-                          client.bottom == ScaleToDpi(designedClientHeight_, oldDpi);
-  if (!suggested_) {
-    TWinControl::ScaleBounds(oldDpi);
-  } else if (normal) {
+  if (suggested_ && normal) {
+    // The system's rectangle is taken as it comes: it was measured for the new monitor, from
+    // the size this form gave for it (WM_GETDPISCALEDSIZE), and resizing it again could move the
+    // window back across the monitor's edge.
     const RECT& r = *suggested_;
     SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-  } else {
+    return;
+  }
+  // A client size still as designed stays so: frames do not scale as their clients do.
+  const bool keepClient = ClientAsDesigned(oldDpi);
+  TWinControl::ScaleBounds(oldDpi);
+  if (suggested_ && IsZoomed(window)) {
     // The restored bounds scale as designed; the maximised window takes the system's rectangle.
-    TWinControl::ScaleBounds(oldDpi);
-    if (IsZoomed(window)) {
-      const RECT& r = *suggested_;
-      SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    const RECT& r = *suggested_;
+    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (keepClient)
     TWinControl::SetClientSize(Scaled(designedClientWidth_), Scaled(designedClientHeight_));
+}
+
+bool TForm::ScaledWindowSize(int dpi, SIZE& size) {
+  // Looked up at run time: systems before the per-monitor frames have neither the function nor
+  // the message that asks for it.
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = [] {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    return user32 ? reinterpret_cast<AdjustForDpiFn>(
+                        reinterpret_cast<void*>(GetProcAddress(user32, "AdjustWindowRectExForDpi")))
+                  : nullptr;
+  }();
+  if (!adjustForDpi || dpi <= 0)
+    return false;
+  HWND window = Handle();
+  if (!ClientAsDesigned(Dpi())) {
+    size = {ScaleToDpi(DesignedWidth(), dpi), ScaleToDpi(DesignedHeight(), dpi)};
+    return true;
+  }
+  // The designed client size inside the frame the new monitor's DPI gives.
+  const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+  RECT rect{0, 0, ScaleToDpi(designedClientWidth_, dpi), ScaleToDpi(designedClientHeight_, dpi)};
+  if (!adjustForDpi(&rect, style, GetMenu(window) != nullptr,
+                    static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)),
+                    static_cast<UINT>(dpi)))
+    return false;
+  size = {rect.right - rect.left, rect.bottom - rect.top};
+  return true;
 }
 
 void TForm::ChangeScale(int oldDpi, int newDpi) {
@@ -127,6 +167,11 @@ void TForm::SetVisible(bool visible) {
   HWND window = Handle();
   ScaleToWindowDpi();
   const bool wasVisible = IsWindowVisible(window) != FALSE;
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    if (windowState_ == TWindowState::wsNormal && !IsZoomed(window) && !IsIconic(window))
+      MoveIntoWorkArea();
+  }
   TWinControl::SetVisible(true);
   if (!wasVisible) {
     if (windowState_ == TWindowState::wsMaximized)
@@ -138,6 +183,24 @@ void TForm::SetVisible(bool visible) {
   }
   SetForegroundWindow(window);
   BringToFront();
+}
+
+void TForm::MoveIntoWorkArea() {
+  // A designed position, scaled, can put a window past the edge of a small screen, and its
+  // close button with it. Where it fits, it stays; otherwise it is moved, never resized, and a
+  // window larger than the work area keeps its top-left corner on it.
+  HWND window = Handle();
+  RECT r;
+  GetWindowRect(window, &r);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor))
+    return;
+  const RECT& work = monitor.rcWork;
+  const int left = std::max<int>(work.left, std::min<int>(r.left, work.right - (r.right - r.left)));
+  const int top = std::max<int>(work.top, std::min<int>(r.top, work.bottom - (r.bottom - r.top)));
+  if (left != r.left || top != r.top)
+    SetBounds(left, top, Width(), Height());
 }
 
 void TForm::DoClose(TCloseAction& action) {
@@ -205,6 +268,9 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     return TWinControl::WndProc(message, wParam, lParam);
+  case kGetDpiScaledSize: // before WM_DPICHANGED: the size the form wants at the new DPI
+    return ScaledWindowSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam)) ? TRUE
+                                                                                        : FALSE;
   case WM_DPICHANGED: // another monitor, or the display scale changed
     DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     return 0;

@@ -59,6 +59,13 @@ protected:
 
 private:
   void DpiChanged(int dpi, const RECT& suggested);
+  // The window size the form takes at `dpi`, asked before a change of DPI; false where the
+  // system cannot measure a frame at another DPI.
+  bool ScaledWindowSize(int dpi, SIZE& size);
+  // Whether the client size is still the designed one, shown at `dpi`.
+  bool ClientAsDesigned(int dpi);
+  // On first showing: a window that does not fit its monitor's work area is moved into it.
+  void MoveIntoWorkArea();
 
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TWindowState windowState_ = TWindowState::wsNormal;
@@ -66,6 +73,7 @@ private:
   int modalResult_ = mrNone;
   bool modal_ = false;
   bool scaledToWindow_ = false;
+  bool shownOnce_ = false;
   // The client size at the design DPI, once SetClientSize has set one.
   bool hasDesignedClient_ = false;
   int designedClientWidth_ = 0, designedClientHeight_ = 0;

@@ -1,6 +1,7 @@
 #include "ui/graphics.h"
 
 #include "ui/face_replacement.h"
+#include "ui/font_face.h"
 #include "ui/set_if_changed.h"
 #include "ui/win_text.h"
 
@@ -96,7 +97,7 @@ LOGFONTW TFont::LogFont() const {
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
-  const std::wstring face = ToWide(name_);
+  const std::wstring face = ToWide(FaceForDpi(name_, pixelsPerInch_));
   wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
   return lf;
 }
@@ -112,7 +113,7 @@ HFONT TFont::Handle() const {
 
 // ---- TBrush, TPen ------------------------------------------------------------------------
 
-void TBrush::DropHandle() {
+void TBrush::DropHandle() const {
   if (handle_ && beforeDelete_)
     beforeDelete_(handle_.get());
   handle_.reset();
@@ -128,12 +129,17 @@ void TBrush::SetStyle(TBrushStyle style) {
 HBRUSH TBrush::Handle() const {
   if (style_ == TBrushStyle::bsClear)
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  if (!handle_)
-    handle_.reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color_))));
+  const TColor rgb = ColorToRGB(color_);
+  if (handle_ && handleRGB_ != rgb)
+    DropHandle();
+  if (!handle_) {
+    handle_.reset(CreateSolidBrush(static_cast<COLORREF>(rgb)));
+    handleRGB_ = rgb;
+  }
   return handle_.get();
 }
 
-void TPen::DropHandle() {
+void TPen::DropHandle() const {
   if (handle_ && beforeDelete_)
     beforeDelete_(handle_.get());
   handle_.reset();
@@ -147,8 +153,13 @@ void TPen::SetWidth(int width) {
     DropHandle();
 }
 HPEN TPen::Handle() const {
-  if (!handle_)
-    handle_.reset(CreatePen(PS_SOLID, width_, static_cast<COLORREF>(ColorToRGB(color_))));
+  const TColor rgb = ColorToRGB(color_);
+  if (handle_ && handleRGB_ != rgb)
+    DropHandle();
+  if (!handle_) {
+    handle_.reset(CreatePen(PS_SOLID, width_, static_cast<COLORREF>(rgb)));
+    handleRGB_ = rgb;
+  }
   return handle_.get();
 }
 
@@ -206,6 +217,13 @@ void TCanvas::Prepare() {
     SetBkMode(dc_, OPAQUE);
     SetBkColor(dc_, static_cast<COLORREF>(ColorToRGB(Brush.Color())));
   }
+}
+
+void TCanvas::SysColorsChanged() {
+  if (IsSystemColor(Brush.Color()))
+    Brush.DropHandle();
+  if (IsSystemColor(Pen.Color()))
+    Pen.DropHandle();
 }
 
 void TCanvas::FillRect(const RECT& rect) {

@@ -80,15 +80,17 @@ public:
   TBrushStyle Style() const { return style_; }
   void SetColor(TColor color);
   void SetStyle(TBrushStyle style);
+  // Made in what the colour resolves to now: a system colour's object follows the system's.
   HBRUSH Handle() const;
 
 private:
   friend class TCanvas;
-  void DropHandle();
+  void DropHandle() const;
 
   TColor color_ = clWhite;
   TBrushStyle style_ = TBrushStyle::bsSolid;
   mutable UniqueBrush handle_;
+  mutable TColor handleRGB_ = clNone;
   std::function<void(HGDIOBJ)> beforeDelete_;
 };
 
@@ -98,15 +100,16 @@ public:
   int Width() const { return width_; }
   void SetColor(TColor color);
   void SetWidth(int width);
-  HPEN Handle() const;
+  HPEN Handle() const; // as the brush's
 
 private:
   friend class TCanvas;
-  void DropHandle();
+  void DropHandle() const;
 
   TColor color_ = clBlack;
   int width_ = 1;
   mutable UniquePen handle_;
+  mutable TColor handleRGB_ = clNone;
   std::function<void(HGDIOBJ)> beforeDelete_;
 };
 
@@ -134,6 +137,9 @@ public:
 
   // Selects the font, brush and pen and sets text colour and background mode.
   void Prepare();
+  // The system's colours changed: the brush and pen of system colours go (made anew when next
+  // drawn with).
+  void SysColorsChanged();
 
 private:
   void Deselect(HGDIOBJ object, HGDIOBJ saved);

@@ -1,11 +1,12 @@
+// The one window base class: its window, the attachment of object and window, the message
+// dispatch and the properties kept for the window.
 #include "ui/win_control.h"
 
 #include "ui/application.h"
 #include "ui/win_text.h"
 
 #include <algorithm>
-
-#include <windowsx.h>
+#include <optional>
 
 namespace ui {
 
@@ -31,39 +32,6 @@ void RegisterOwnClass(const TCreateParams& params) {
   wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
   wc.lpszClassName = params.ClassName.c_str();
   RegisterClassExW(&wc);
-}
-
-TMouseButton ButtonOf(UINT message) {
-  switch (message) {
-  case WM_RBUTTONDOWN:
-  case WM_RBUTTONUP:
-  case WM_RBUTTONDBLCLK:
-    return TMouseButton::mbRight;
-  case WM_MBUTTONDOWN:
-  case WM_MBUTTONUP:
-  case WM_MBUTTONDBLCLK:
-    return TMouseButton::mbMiddle;
-  default:
-    return TMouseButton::mbLeft;
-  }
-}
-
-// The shift state a mouse message carries, plus Alt, which it does not.
-TShiftState MouseShiftState(WPARAM keys) {
-  TShiftState shift = 0;
-  if (keys & MK_SHIFT)
-    shift |= ssShift;
-  if (keys & MK_CONTROL)
-    shift |= ssCtrl;
-  if (keys & MK_LBUTTON)
-    shift |= ssLeft;
-  if (keys & MK_RBUTTON)
-    shift |= ssRight;
-  if (keys & MK_MBUTTON)
-    shift |= ssMiddle;
-  if (GetKeyState(VK_MENU) < 0)
-    shift |= ssAlt;
-  return shift;
 }
 
 } // namespace
@@ -217,78 +185,9 @@ LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const std::optional<LRESULT> input = InputMessage(message, wParam, lParam))
+    return *input;
   switch (message) {
-  case WM_LBUTTONDOWN:
-  case WM_RBUTTONDOWN:
-  case WM_MBUTTONDOWN:
-  case WM_LBUTTONDBLCLK:
-  case WM_RBUTTONDBLCLK:
-  case WM_MBUTTONDBLCLK: {
-    TShiftState shift = MouseShiftState(wParam);
-    const bool doubleClick =
-        message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
-    if (doubleClick)
-      shift |= ssDouble;
-    const LRESULT result = DefaultHandler(message, wParam, lParam);
-    if (!handle_)
-      return result;
-    MouseDown(ButtonOf(message), shift, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    if (message == WM_LBUTTONDBLCLK && !standardProc_) // system controls notify their own
-      DblClick();
-    return result;
-  }
-  case WM_LBUTTONUP:
-  case WM_RBUTTONUP:
-  case WM_MBUTTONUP: {
-    const LRESULT result = DefaultHandler(message, wParam, lParam);
-    if (!handle_)
-      return result;
-    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-    MouseUp(ButtonOf(message), MouseShiftState(wParam), x, y);
-    return result;
-  }
-  case WM_MOUSEMOVE: {
-    if (!mouseInside_) {
-      mouseInside_ = true;
-      TRACKMOUSEEVENT track{};
-      track.cbSize = sizeof track;
-      track.dwFlags = TME_LEAVE;
-      track.hwndTrack = handle_;
-      TrackMouseEvent(&track);
-      MouseEnter();
-    }
-    MouseMove(MouseShiftState(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    return DefaultHandler(message, wParam, lParam);
-  }
-  case WM_MOUSELEAVE:
-    mouseInside_ = false;
-    MouseLeave();
-    return DefaultHandler(message, wParam, lParam);
-  case WM_KEYDOWN:
-  case WM_SYSKEYDOWN: {
-    std::uint16_t key = static_cast<std::uint16_t>(wParam);
-    KeyDown(key, KeyboardShiftState());
-    if (key == 0)
-      return 0;
-    return DefaultHandler(message, key, lParam);
-  }
-  case WM_KEYUP: {
-    std::uint16_t key = static_cast<std::uint16_t>(wParam);
-    if (OnKeyUp)
-      OnKeyUp(this, key, KeyboardShiftState());
-    if (key == 0)
-      return 0;
-    return DefaultHandler(message, key, lParam);
-  }
-  case WM_CHAR: {
-    const std::string narrow = FromWide(std::wstring(1, static_cast<wchar_t>(wParam)));
-    char key = narrow.empty() ? '?' : narrow[0];
-    KeyPress(key);
-    if (key == 0)
-      return 0;
-    // Pass on what the program's text can hold: a character Windows-1251 lacks arrives as '?'.
-    return DefaultHandler(message, ToWide(std::string(1, key))[0], lParam);
-  }
   case WM_SIZE:
   case WM_MOVE: {
     const LRESULT result = DefaultHandler(message, wParam, lParam);
@@ -357,6 +256,16 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     return DefaultHandler(message, wParam, lParam);
+  case WM_SYSCOLORCHANGE:
+  case WM_THEMECHANGED: {
+    // Only top-level windows are told; the children, system controls among them, hear it here.
+    const LRESULT result = DefaultHandler(message, wParam, lParam);
+    SysColorChanged();
+    for (TWinControl* child : std::vector<TWinControl*>(children_))
+      if (child->handle_)
+        SendMessageW(child->handle_, message, wParam, lParam);
+    return result;
+  }
   case WM_SETFOCUS: {
     const LRESULT result = DefaultHandler(message, wParam, lParam);
     if (OnEnter)
@@ -372,162 +281,6 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   default:
     return DefaultHandler(message, wParam, lParam);
   }
-}
-
-void TWinControl::UpdateBoundsFromWindow() {
-  if (!handle_ || settingBounds_)
-    return;
-  RECT rect;
-  GetWindowRect(handle_, &rect);
-  if (parent_ && parent_->handle_ && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD))
-    MapWindowPoints(HWND_DESKTOP, parent_->handle_, reinterpret_cast<POINT*>(&rect), 2);
-  else if (!IsIconic(handle_) && !IsZoomed(handle_)) {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(handle_, &placement);
-    rect = placement.rcNormalPosition;
-  } else {
-    return; // a minimised or maximised window keeps its restored bounds
-  }
-  left_ = rect.left;
-  top_ = rect.top;
-  width_ = rect.right - rect.left;
-  height_ = rect.bottom - rect.top;
-  KeepDesignedBounds();
-}
-
-void TWinControl::KeepDesignedBounds() {
-  designedLeft_ = DesignedFor(left_, dpi_, designedLeft_);
-  designedTop_ = DesignedFor(top_, dpi_, designedTop_);
-  designedWidth_ = DesignedFor(width_, dpi_, designedWidth_);
-  designedHeight_ = DesignedFor(height_, dpi_, designedHeight_);
-}
-
-void TWinControl::SetBounds(int left, int top, int width, int height) {
-  left_ = left;
-  top_ = top;
-  width_ = std::max(width, 0);
-  height_ = std::max(height, 0);
-  KeepDesignedBounds();
-  if (!handle_)
-    return;
-  settingBounds_ = true;
-  if (!(GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD) &&
-      (IsZoomed(handle_) || IsIconic(handle_))) {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(handle_, &placement);
-    placement.rcNormalPosition = {left_, top_, left_ + width_, top_ + height_};
-    SetWindowPlacement(handle_, &placement);
-  } else {
-    SetWindowPos(handle_, nullptr, left_, top_, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  settingBounds_ = false;
-}
-
-RECT TWinControl::ClientRect() {
-  RECT rect{0, 0, width_, height_};
-  if (handle_)
-    GetClientRect(handle_, &rect);
-  return rect;
-}
-
-int TWinControl::ClientWidth() {
-  return ClientRect().right;
-}
-int TWinControl::ClientHeight() {
-  return ClientRect().bottom;
-}
-
-void TWinControl::SetClientSize(int width, int height) {
-  // The frame comes from the window's styles, not from its present size: a window still smaller
-  // than its own frame has a clamped client area that would give a wrong difference.
-  HWND window = Handle();
-  RECT rect{0, 0, width, height};
-  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)),
-                     GetMenu(window) != nullptr && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD),
-                     static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
-  SetBounds(left_, top_, rect.right - rect.left, rect.bottom - rect.top);
-  // Menu bars that wrap, or a caption the system draws differently, are corrected once.
-  RECT client;
-  GetClientRect(window, &client);
-  if (client.right != width || client.bottom != height)
-    SetBounds(left_, top_, width_ + width - client.right, height_ + height - client.bottom);
-}
-
-void TWinControl::ScaleForDpi(int dpi) {
-  if (dpi <= 0 || dpi == dpi_)
-    return;
-  const int oldDpi = dpi_;
-  dpi_ = dpi;
-  ScaleBounds(oldDpi);
-  font_.ScaleTo(dpi); // labels size themselves to the new font here
-  for (TWinControl* child : std::vector<TWinControl*>(children_))
-    child->ScaleForDpi(dpi);
-  AlignChildren();
-  ChangeScale(oldDpi, dpi);
-}
-
-void TWinControl::AdoptDpi(int dpi) {
-  if (dpi == dpi_)
-    return;
-  const int oldDpi = dpi_;
-  dpi_ = dpi;
-  KeepDesignedBounds();
-  font_.ScaleTo(dpi);
-  for (TWinControl* child : std::vector<TWinControl*>(children_))
-    child->AdoptDpi(dpi);
-  ChangeScale(oldDpi, dpi);
-}
-
-void TWinControl::ScaleBounds(int /*oldDpi*/) {
-  SetBounds(Scaled(designedLeft_), Scaled(designedTop_), Scaled(designedWidth_),
-            Scaled(designedHeight_));
-}
-
-void TWinControl::SetAlign(TAlign align) {
-  align_ = align;
-  if (parent_)
-    parent_->AlignChildren();
-}
-
-// Children aligned to an edge take it in creation order; a client-aligned child fills the rest.
-void TWinControl::AlignChildren() {
-  if (!handle_)
-    return;
-  RECT rest = ClientRect();
-  auto place = [](TWinControl* child, int l, int t, int r, int b) {
-    child->SetBounds(l, t, std::max(r - l, 0), std::max(b - t, 0));
-  };
-  for (TAlign edge : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight}) {
-    for (TWinControl* child : children_) {
-      if (child->align_ != edge || !child->visible_)
-        continue;
-      switch (edge) {
-      case TAlign::alTop:
-        place(child, rest.left, rest.top, rest.right, rest.top + child->height_);
-        rest.top += child->height_;
-        break;
-      case TAlign::alBottom:
-        place(child, rest.left, rest.bottom - child->height_, rest.right, rest.bottom);
-        rest.bottom -= child->height_;
-        break;
-      case TAlign::alLeft:
-        place(child, rest.left, rest.top, rest.left + child->width_, rest.bottom);
-        rest.left += child->width_;
-        break;
-      case TAlign::alRight:
-        place(child, rest.right - child->width_, rest.top, rest.right, rest.bottom);
-        rest.right -= child->width_;
-        break;
-      default:
-        break;
-      }
-    }
-  }
-  for (TWinControl* child : children_)
-    if (child->align_ == TAlign::alClient && child->visible_)
-      place(child, rest.left, rest.top, rest.right, rest.bottom);
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -555,14 +308,6 @@ void TWinControl::AddChild(TWinControl* child) {
 
 void TWinControl::RemoveChild(TWinControl* child) {
   children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
-}
-
-void TWinControl::SetVisible(bool visible) {
-  visible_ = visible;
-  if (handle_)
-    ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
-  if (parent_ && align_ != TAlign::alNone)
-    parent_->AlignChildren();
 }
 
 void TWinControl::SetEnabled(bool enabled) {
@@ -599,11 +344,19 @@ void TWinControl::SetTabStop(bool tabStop) {
 }
 
 HBRUSH TWinControl::BackgroundBrush() {
-  if (!backgroundBrush_ || backgroundBrushColor_ != color_) {
-    backgroundBrush_.reset(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color_))));
-    backgroundBrushColor_ = color_;
+  const TColor rgb = ColorToRGB(color_);
+  if (!backgroundBrush_ || backgroundBrushRGB_ != rgb) {
+    backgroundBrush_.reset(CreateSolidBrush(static_cast<COLORREF>(rgb)));
+    backgroundBrushRGB_ = rgb;
   }
   return backgroundBrush_.get();
+}
+
+void TWinControl::SysColorChanged() {
+  if (IsSystemColor(color_))
+    backgroundBrush_.reset();
+  if (handle_)
+    InvalidateRect(handle_, nullptr, TRUE);
 }
 
 HBRUSH TWinControl::CtlColor(HDC dc) {
@@ -644,78 +397,6 @@ void TWinControl::Update() {
 void TWinControl::BringToFront() {
   if (handle_)
     SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
-
-bool TWinControl::DialogChar(char character) {
-  for (TWinControl* child : std::vector<TWinControl*>(children_))
-    if (child->DialogChar(character))
-      return true;
-  return false;
-}
-
-bool TWinControl::DialogKey(WORD key) {
-  for (TWinControl* child : std::vector<TWinControl*>(children_))
-    if (child->DialogKey(key))
-      return true;
-  return false;
-}
-
-TShiftState TWinControl::KeyboardShiftState() {
-  TShiftState shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0)
-    shift |= ssShift;
-  if (GetKeyState(VK_CONTROL) < 0)
-    shift |= ssCtrl;
-  if (GetKeyState(VK_MENU) < 0)
-    shift |= ssAlt;
-  if (GetKeyState(VK_LBUTTON) < 0)
-    shift |= ssLeft;
-  if (GetKeyState(VK_RBUTTON) < 0)
-    shift |= ssRight;
-  if (GetKeyState(VK_MBUTTON) < 0)
-    shift |= ssMiddle;
-  return shift;
-}
-
-void TWinControl::Click() {
-  if (OnClick)
-    OnClick(this);
-}
-void TWinControl::DblClick() {
-  if (OnDblClick)
-    OnDblClick(this);
-}
-void TWinControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (OnMouseDown)
-    OnMouseDown(this, button, shift, x, y);
-}
-void TWinControl::MouseMove(TShiftState shift, int x, int y) {
-  if (OnMouseMove)
-    OnMouseMove(this, shift, x, y);
-}
-void TWinControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  if (OnMouseUp)
-    OnMouseUp(this, button, shift, x, y);
-}
-void TWinControl::MouseEnter() {
-  if (OnMouseEnter)
-    OnMouseEnter(this);
-}
-void TWinControl::MouseLeave() {
-  if (OnMouseLeave)
-    OnMouseLeave(this);
-}
-void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {
-  if (OnKeyDown)
-    OnKeyDown(this, key, shift);
-}
-void TWinControl::KeyPress(char& key) {
-  if (OnKeyPress)
-    OnKeyPress(this, key);
-}
-void TWinControl::Resize() {
-  if (OnResize)
-    OnResize(this);
 }
 
 } // namespace ui

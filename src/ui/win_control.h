@@ -10,6 +10,7 @@
 #include "ui/events.h"
 #include "ui/graphics.h"
 
+#include <optional>
 #include <string>
 
 #include <windows.h>
@@ -165,6 +166,9 @@ protected:
     (void)newDpi;
   }
   bool MouseInControl() const { return mouseInside_; }
+  // The bounds' size at the design DPI.
+  int DesignedWidth() const { return designedWidth_; }
+  int DesignedHeight() const { return designedHeight_; }
 
   // Notifications a parent reflects back to the child they concern.
   virtual bool CommandNotify(WORD code) {
@@ -176,6 +180,9 @@ protected:
     return false;
   }
   virtual HBRUSH CtlColor(HDC dc);
+  // The system's colours or theme changed (High Contrast on or off): objects made in system
+  // colours go, and the control is repainted. Forms are told; they pass it on to their children.
+  virtual void SysColorChanged();
 
   // The background brush of Color(), kept for WM_CTLCOLOR* answers and erasing.
   HBRUSH BackgroundBrush();
@@ -187,6 +194,7 @@ private:
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> InputMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Attach(HWND window);
   void Detach();
   void CreateHandle();
@@ -213,7 +221,7 @@ private:
   TFont font_;
   TColor color_ = clBtnFace;
   UniqueBrush backgroundBrush_;
-  TColor backgroundBrushColor_ = clNone;
+  TColor backgroundBrushRGB_ = clNone; // what Color() resolved to when the brush was made
   TCursor cursor_ = TCursor::crDefault;
   bool mouseInside_ = false;
   bool settingBounds_ = false;

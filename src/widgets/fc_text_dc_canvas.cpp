@@ -1,6 +1,7 @@
 #include "widgets/fc_text_dc_canvas.h"
 
 #include "ui/face_replacement.h"
+#include "ui/font_face.h"
 #include "ui/graphics.h"
 #include "ui/win_text.h"
 
@@ -98,7 +99,7 @@ TColor TfcDCTextCanvas::ColorToRGB(TColor color) {
 
 TfcFontSpec FontSpecOf(const ui::TFont& font) {
   TfcFontSpec spec;
-  spec.Name = font.Name();
+  spec.Name = ui::FaceForDpi(font.Name(), font.PixelsPerInch());
   spec.Height = font.Height();
   spec.Bold = (font.Style() & ui::fsBold) != 0;
   spec.Italic = (font.Style() & ui::fsItalic) != 0;

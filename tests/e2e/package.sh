@@ -68,7 +68,7 @@ for arch in win32 win64; do
       [[ "$system_dlls" == *" $dll "* ]] || fail "$arch/$program.exe imports $dll"
     done
     ! grep -q -a -F -e "$root" -e "build/release" "$shipped" || fail "$arch/$program.exe names a build folder"
-    grep -q -a '<dpiAwareness [^>]*>PerMonitorV2</dpiAwareness>' "$shipped" ||
+    grep -q -a '<dpiAwareness [^>]*>PerMonitorV2, PerMonitor</dpiAwareness>' "$shipped" ||
       fail "$arch/$program.exe does not declare itself aware of the display scale"
   done
 done

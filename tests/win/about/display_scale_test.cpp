@@ -19,6 +19,19 @@
 namespace about::test {
 namespace {
 
+constexpr UINT kGetDpiScaledSize = 0x02E4; // WM_GETDPISCALEDSIZE
+
+// The frame's size around a window's client area at a DPI, as the system measures it.
+SIZE FrameAt(HWND window, int dpi) {
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  const auto adjust = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  RECT r{0, 0, 0, 0};
+  adjust(&r, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), GetMenu(window) != nullptr,
+         static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)), static_cast<UINT>(dpi));
+  return {r.right - r.left, r.bottom - r.top};
+}
+
 // A figure of the design and the same at 150 %: the one for `dpi`.
 int Figure(int dpi, int at100, int at150) {
   EXPECT_TRUE(dpi == 96 || dpi == 144) << "these tests run at 100 % or 150 %, not at " << dpi;
@@ -134,13 +147,27 @@ protected:
   }
 
   // Sent as the system sends it: the new DPI and the window rectangle it suggests, here the
-  // window's corner and its size grown with the scale.
+  // window's corner and the size the form asks for (WM_GETDPISCALEDSIZE), or its size grown
+  // with the scale where it asks for none.
   static void ChangeDpi(ui::TForm& form, int dpi, const RECT* suggested = nullptr) {
     RECT r;
     GetWindowRect(form.Handle(), &r);
+    SIZE asked{Width(r), Height(r)};
     if (suggested)
       r = *suggested;
-    else if (!IsZoomed(form.Handle())) // a maximised window is offered the same rectangle
+    else if (IsZoomed(form.Handle())) // a maximised window is offered the same rectangle
+      ;
+    else if (SendMessageW(form.Handle(), kGetDpiScaledSize, dpi,
+                          reinterpret_cast<LPARAM>(&asked))) {
+      // The system measures what it suggests with the frame it will draw. Windows draws the new
+      // DPI's frame, which the form measured too; Wine draws every frame at the system's
+      // metrics, so the client the form asked for goes into the frame the window has.
+      const SIZE measured = FrameAt(form.Handle(), dpi);
+      RECT client;
+      GetClientRect(form.Handle(), &client);
+      r = {r.left, r.top, r.left + asked.cx - measured.cx + Width(r) - client.right,
+           r.top + asked.cy - measured.cy + Height(r) - client.bottom};
+    } else
       r = {r.left, r.top, r.left + MulDiv(Width(r), dpi, form.Dpi()),
            r.top + MulDiv(Height(r), dpi, form.Dpi())};
     SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
@@ -257,6 +284,45 @@ TEST_F(DisplayScale, WindowsShowTheirDesignAtTheSystemsDpi) {
   glview::TMaterialChooser chooser(nullptr);
   EXPECT_EQ(chooser.Left(), GetSystemMetrics(SM_CXSCREEN) / 3);
   EXPECT_EQ(FontHeight(chooser.MaterialList()->Handle()), Figure(dpi, -11, -17));
+}
+
+// Run at 100 % and 150 % on screens where the About window fits, and at 150 % on a 1280 x 1024
+// screen, where its designed position scaled would put its right part, star and all, past the
+// edge: it is moved (never resized) to lie on the screen, and stays where it fits.
+TEST_F(DisplayScale, TheAboutWindowAndItsStarLieOnTheScreen) {
+  const int dpi = ui::SystemDpi();
+  RECT window, star;
+  GetWindowRect(about->Handle(), &window);
+  GetWindowRect(about->ButtonSpeedStar->Handle(), &star);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(about->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  EXPECT_GE(window.left, work.left);
+  EXPECT_GE(window.top, work.top);
+  EXPECT_LE(window.right, work.right);
+  EXPECT_LE(window.bottom, work.bottom);
+  EXPECT_LE(star.right, work.right);
+  EXPECT_LE(star.bottom, work.bottom);
+  EXPECT_EQ(Str(about->ClientRect()), Str({0, 0, Figure(dpi, 695, 1043), Figure(dpi, 470, 705)}));
+  const int designedLeft = Figure(dpi, 269, 404), designedTop = Figure(dpi, 145, 218);
+  if (designedLeft + Width(window) <= work.right)
+    EXPECT_EQ(window.left, designedLeft); // where it fits, as designed
+  else
+    EXPECT_EQ(window.right, work.right); // moved no further than it must
+  EXPECT_EQ(window.top, designedTop);
+
+  // What the screen shows at the star's middle is the star's own face, not the desktop. The
+  // test display is 1280 x 1024; a larger Wine desktop reaches past it, where nothing shows.
+  if (GetSystemMetrics(SM_CXSCREEN) > 1280)
+    return;
+  const POINT middle{(star.left + star.right) / 2, (star.top + star.bottom) / 2};
+  ui::WindowDC screen(nullptr);
+  ui::WindowDC face(about->ButtonSpeedStar->Handle());
+  POINT inStar = middle;
+  ScreenToClient(about->ButtonSpeedStar->Handle(), &inStar);
+  EXPECT_EQ(GetPixel(screen.get(), middle.x, middle.y), GetPixel(face.get(), inStar.x, inStar.y));
+  EXPECT_NE(GetPixel(screen.get(), middle.x, middle.y), CLR_INVALID);
 }
 
 TEST_F(DisplayScale, AChangeOfDpiAndBackPutsEverythingBack) {

@@ -328,6 +328,16 @@ TEST_F(ViewTest, ASingularLightingMatrixIsReportedOncePerPaintAndNeverNested) {
   EXPECT_EQ(ui::Application().SuppressedErrors(), suppressedBefore + 2);
 }
 
+TEST_F(ViewTest, ACaptionFontIsShownAtTheViewsDpi) {
+  TTestView* scaled = AddView(0, 0, 40, 40);
+  scaled->ScaleForDpi(144);
+  ui::TFont font; // described at the design DPI
+  font.SetHeight(-11);
+  scaled->SetFont(font);
+  EXPECT_EQ(scaled->Font().Height(), -17);
+  EXPECT_EQ(scaled->Font().PixelsPerInch(), 144);
+}
+
 TEST_F(ViewTest, DrawsTheCaptionFromTheCentre) {
   view->SetCaption("WWWW");
   view->Canvas().Font.SetColor(ui::clRed);
