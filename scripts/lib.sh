@@ -71,6 +71,16 @@ ensure_wine_prefix() {
     wine_prefix_tool wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Under emulation Wine's debugger, started at a crash, hangs instead of reporting: there a
+  # crash ends the process at once (no debugger to start, in either registry view).
+  if [ "$wine_loader" = /usr/lib/wine/wine ] &&
+    [ "$(grep -c '^"Debugger"=""' "$WINEPREFIX/system.reg")" -lt 2 ]; then
+    for view in "" 'Wow6432Node\'; do
+      wine_prefix_tool reg add 'HKLM\Software\'"$view"'Microsoft\Windows NT\CurrentVersion\AeDebug' \
+        /v Debugger /d "" /f >/dev/null 2>&1
+    done
+    wineserver -w
+  fi
   # Wine's own desktop: top-level windows live inside one X window, so hiding or destroying
   # one does not wait two seconds for a window manager that Xvfb does not have, maximising
   # works, and screenshots show title bars.
@@ -88,7 +98,7 @@ ensure_wine_prefix() {
 scaled_wineprefix="$wine_prefix-144"
 ensure_scaled_wine_prefix() {
   (
-    export WINEPREFIX="$scaled_wineprefix"
+    export TARVEL_DPI=144 WINEPREFIX="$scaled_wineprefix"
     ensure_wine_prefix 1920x1440
     if ! awk '/^\[Control Panel\\\\Desktop\]/ { desk = 1; next } /^\[/ { desk = 0 }
               desk && /^"LogPixels"=dword:00000090/ { found = 1 } END { exit !found }' \
