@@ -15,7 +15,8 @@ fi
 # start it again as scripts/test does (persistent, its services detached from this run).
 restart_server() {
   "$runner" --server -k
-  "$runner" --server -p && "$runner" --wine64 wineboot >/dev/null 2>&1 </dev/null
+  "$runner" --server -p >/dev/null 2>&1 </dev/null &&
+    "$runner" --wine64 wineboot >/dev/null 2>&1 </dev/null
 }
 [ -z "${TARVEL_BED:-}" ] || restart_server
 TARVEL_LOG_FULL_DIR="$dir" "$runner" "$exe" --gtest_filter='LogFullDisk.*' --gtest_brief=1 \
