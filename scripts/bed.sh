@@ -4,12 +4,15 @@
 #
 #   bed_ensure NAME SUITE ARCH "PACKAGES" [FOREIGN_ARCH]   make the bed unless it is current
 #   bed_run NAME COMMAND...                                run a command inside it
+#   bed_exec NAME COMMAND...                               the same in place of this shell
+#   bed_emulate_i386 NAME                                  let 32-bit x86 programs run (below)
 #
 # Every bed_run enters a private mount namespace (unshare -m), so the mounts it makes (/proc,
 # /dev, /tmp, the project) vanish with its last process and never outlive it on the host: a bed
 # can always be deleted with rm -rf without reaching through a mount into the project.
-# /tmp is the host's own, so X sockets, Xvfb displays and the tests' temporary folders are the
-# same on both sides.
+# /tmp is the host's own, with what is mounted under it, so X sockets, Xvfb displays and the
+# tests' temporary folders are the same on both sides. The packages come with their recommended
+# ones, as a user installs them, and the locales the tests pin (en_US, ru_RU) are generated.
 
 bed_root="${root:?lib.sh first}/build/beds"
 bed_sudo=""
@@ -24,7 +27,7 @@ bed_ensure() {
   local name="$1" suite="$2" arch="$3" packages="$4" foreign="${5:-}"
   local dir recipe
   dir=$(bed_dir "$name")
-  recipe=$(bed_recipe "$suite" "$arch" "$packages" "$foreign" 2)
+  recipe=$(bed_recipe "$suite" "$arch" "$packages" "$foreign" 3)
   [ "$(cat "$dir/.bed-recipe" 2>/dev/null)" = "$recipe" ] && return 0
 
   command -v debootstrap >/dev/null || {
@@ -32,7 +35,7 @@ bed_ensure() {
       $bed_sudo apt-get install -y -qq debootstrap >/dev/null
   } || return 1
   echo "making the test bed $name (Debian $suite, $arch) in $dir"
-  $bed_sudo rm -rf "$dir"
+  $bed_sudo rm -rf "$dir" "$bed_root/$name-install.log"
   mkdir -p "$bed_root/cache-$suite-$arch" || return 1
   # --cache-dir keeps the downloaded packages, so a bed made anew downloads nothing.
   if ! $bed_sudo debootstrap --arch="$arch" --variant=minbase \
@@ -49,18 +52,52 @@ bed_ensure() {
   # No daemons start while packages install.
   printf '#!/bin/sh\nexit 101\n' | $bed_sudo tee "$dir/usr/sbin/policy-rc.d" >/dev/null
   $bed_sudo chmod +x "$dir/usr/sbin/policy-rc.d"
-  [ -z "$foreign" ] || bed_run "$name" dpkg --add-architecture "$foreign" || return 1
-  # Installed as a user installs them: recommended packages included.
-  if ! bed_run "$name" sh -c "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq $packages" >"$bed_root/$name-install.log" 2>&1; then
-    echo "installing into the test bed $name failed; see $bed_root/$name-install.log" >&2
-    return 1
+  if [ -n "$foreign" ]; then
+    bed_run "$name" dpkg --add-architecture "$foreign" || return 1
+    # The foreign packages' own scripts run foreign programs while they install.
+    [ "$foreign" = i386 ] || { echo "no emulation for $foreign" >&2 && return 1; }
+    bed_install "$name" "--no-install-recommends qemu-user-static" && bed_emulate_i386 "$name" ||
+      return 1
   fi
+  bed_install "$name" "locales $packages" || return 1
+  printf 'en_US.UTF-8 UTF-8\nru_RU.UTF-8 UTF-8\n' | $bed_sudo tee "$dir/etc/locale.gen" >/dev/null
+  bed_run "$name" locale-gen >/dev/null || return 1
   bed_run "$name" apt-get clean
   echo "$recipe" | $bed_sudo tee "$dir/.bed-recipe" >/dev/null
 }
 
-bed_run() {
+bed_install() { # bed_install NAME "PACKAGES": apt-get install inside the bed, logged
+  if ! bed_run "$1" sh -c "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq $2" >>"$bed_root/$1-install.log" 2>&1; then
+    echo "installing into the test bed $1 failed; see $bed_root/$1-install.log" >&2
+    return 1
+  fi
+}
+
+# 32-bit x86 programs run on a processor emulated by the bed's qemu-i386-static, registered with
+# the kernel's binfmt_misc for i386 ELF files (machine-wide; the F flag makes the kernel open the
+# emulator now, so it serves inside any root). Run before each use: a registration ends with the
+# machine. Says in one line why, where the machine refuses it.
+bed_emulate_i386() {
+  local misc=/proc/sys/fs/binfmt_misc qemu
+  qemu="$(bed_dir "$1")/usr/bin/qemu-i386-static"
+  [ -e "$misc/register" ] || $bed_sudo mount -t binfmt_misc binfmt_misc "$misc" 2>/dev/null || {
+    echo "32-bit programs cannot run here: this machine does not let binfmt_misc be mounted" >&2
+    return 1
+  }
+  grep -qx enabled "$misc/qemu-i386" 2>/dev/null && return 0
+  [ -x "$qemu" ] || { echo "no $qemu" >&2 && return 1; }
+  # The ELF header of an i386 executable or shared object, as Debian's qemu-user-static registers it.
+  printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:'"$qemu"':F' |
+    $bed_sudo tee "$misc/register" >/dev/null 2>&1 || {
+    echo "32-bit programs cannot run here: the kernel refused to register $qemu for i386 programs (binfmt_misc)" >&2
+    return 1
+  }
+}
+
+bed_run() { (bed_exec "$@"); }
+
+bed_exec() {
   local dir
   dir=$(bed_dir "$1")
   shift
@@ -69,12 +106,12 @@ bed_run() {
     return 1
   }
   # The command and its arguments pass through the environment, so nothing is quoted twice.
-  BED_DIR="$dir" BED_PROJECT="$root" $bed_sudo unshare --mount --propagation private \
+  BED_DIR="$dir" BED_PROJECT="$root" exec $bed_sudo unshare --mount --propagation private \
     sh -c '
       set -e
       mount -t proc proc "$BED_DIR/proc"
       mount --rbind /dev "$BED_DIR/dev"
-      mount --bind /tmp "$BED_DIR/tmp"
+      mount --rbind /tmp "$BED_DIR/tmp"
       mkdir -p "$BED_DIR$BED_PROJECT"
       mount --bind "$BED_PROJECT" "$BED_DIR$BED_PROJECT"
       cp -L /etc/resolv.conf "$BED_DIR/etc/resolv.conf" 2>/dev/null || true

@@ -12,7 +12,7 @@ cd "$work"
 main="Тарвель (ver. 5.5.0.5)" # the About title holds "Тарвель" in quotes, so this is unique
 about="О программе"
 
-"$wine64" "$bin/Tarvel.exe" &
+"$wine" "$bin/Tarvel.exe" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null' EXIT
 probe wait "$main" 20000 || fail "the conversation window did not open"

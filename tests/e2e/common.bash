@@ -1,21 +1,34 @@
-# Shared by the end-to-end scripts: $1 is the folder with Tarvel.exe and probe.exe.
+# Shared by the end-to-end scripts: $1 is the folder with Tarvel.exe and probe.exe. They run
+# under the Wine that TARVEL_BED names (scripts/lib.sh), started through "$wine".
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 bin=$(cd "$1" && pwd)
 work=$(mktemp -d /tmp/tarvel-e2e.XXXXXX)
-shots="$root/build/e2e-shots"
+shots="$root/build/e2e-shots${bed:+-$bed}"
 mkdir -p "$shots"
 
-probe() { "$wine64" "$bin/probe.exe" "$@"; }
+probe() { "$wine" "$bin/probe.exe" "$@"; }
 fail() {
   echo "FAIL: $*" >&2
   import -window root "$shots/failure-$(basename "$0" .sh).png" 2>/dev/null
   exit 1
 }
-# Types into whatever window Wine has at the front of its desktop.
+# Types into whatever window Wine has at the front of its desktop: ASCII with xdotool's keys, and
+# once it has arrived, the rest through the probe, which cannot lose a character (probe.cpp).
 desktop_window() { xdotool search --name "Wine desktop" 2>/dev/null | head -1; }
 type_text() {
+  local text="$1" keys chars
   xdotool windowfocus --sync "$(desktop_window)" 2>/dev/null
-  xdotool type --delay 40 "$1"
+  while [ -n "$text" ]; do
+    keys="${text%%[^[:ascii:]]*}"
+    chars="${text#"$keys"}"
+    chars="${chars%%[[:ascii:]]*}"
+    text="${text#"$keys$chars"}"
+    if [ -n "$keys" ]; then
+      xdotool type --delay 40 "$keys"
+      probe typed "$keys" 10000 || fail "typed \"$keys\" did not arrive"
+    fi
+    [ -z "$chars" ] || probe type "$chars" || fail "\"$chars\" could not be typed"
+  done
 }
 key() { xdotool key --delay 60 "$@"; }
 # Percentage of an image's pixels that differ from a colour (e.g. "black", "rgb(32,32,48)").

@@ -4,7 +4,7 @@ set -u
 . "$(dirname "$0")/common.bash"
 cd "$work"
 
-"$wine64" "$bin/Tarvel.exe" &
+"$wine" "$bin/Tarvel.exe" &
 pid=$!
 probe wait "ver. 5.5.0.5" 20000 || fail "the conversation window did not open"
 probe front "ver. 5.5.0.5"

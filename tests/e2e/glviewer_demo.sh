@@ -8,7 +8,7 @@ set -u
 cd "$work"
 
 [ -x "$bin/GLViewerDemo.exe" ] || fail "GLViewerDemo.exe is not built in $bin"
-"$wine64" "$bin/GLViewerDemo.exe" &
+"$wine" "$bin/GLViewerDemo.exe" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null' EXIT
 probe wait "GLViewer Demo" 20000 || fail "the demo window did not open"

@@ -12,7 +12,7 @@ cd "$work"
 
 main="ver. 5.5.0.5"
 start_program() {
-  "$wine64" "$bin/Tarvel.exe" &
+  "$wine" "$bin/Tarvel.exe" &
   pid=$!
   probe wait "$main" 20000 || fail "the conversation window did not open"
   probe front "$main"

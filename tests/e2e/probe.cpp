@@ -11,6 +11,11 @@
 //   probe close TITLE        send it a close command, as its close box does
 //   probe send TITLE MSG WPARAM LPARAM
 //                            send it a message (numbers), print the answer; exit 1 on no answer
+//   probe type TEXT          type TEXT into the control with the keyboard focus of the window at
+//                            the front: one WM_CHAR a character, each handled before the next, so
+//                            none is lost however busy Wine is (xdotool types other than ASCII by
+//                            remapping a spare key, which a loaded Wine may read too late)
+//   probe typed TEXT MS      exit 0 once the text of that control ends with TEXT
 #include <windows.h>
 
 #include <cstdio>
@@ -70,6 +75,37 @@ BOOL CALLBACK MatchClass(HWND window, LPARAM lParam) {
   return TRUE;
 }
 
+// The control with the keyboard focus in the window at the front of the desktop.
+HWND FocusedControl() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  const DWORD thread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+  return thread && GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+std::wstring TextOf(HWND control) {
+  const int length = static_cast<int>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0));
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const auto got =
+      SendMessageW(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(got));
+  return text;
+}
+
+bool EndsWith(const std::wstring& text, const std::wstring& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+bool WaitForEnd(const std::wstring& end, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  do {
+    if (HWND control = FocusedControl(); control && EndsWith(TextOf(control), end))
+      return true;
+    Sleep(50);
+  } while (GetTickCount() - start < timeoutMs);
+  return false;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -82,6 +118,16 @@ int wmain(int argc, wchar_t** argv) {
     return WaitFor(title, true, timeout) ? 0 : 1;
   if (command == L"gone")
     return WaitFor(title, false, timeout) ? 0 : 1;
+  if (command == L"typed")
+    return WaitForEnd(argv[2], timeout) ? 0 : 1;
+  if (command == L"type") {
+    HWND control = FocusedControl();
+    if (!control)
+      return 1;
+    for (const wchar_t* c = argv[2]; *c; ++c)
+      SendMessageW(control, WM_CHAR, *c, 1); // returns once the control has handled it
+    return WaitForEnd(argv[2], 0) ? 0 : 1;
+  }
   HWND window = Find(title);
   if (!window)
     return 1;
@@ -120,10 +166,8 @@ int wmain(int argc, wchar_t** argv) {
     HWND child = FindWindowExW(window, nullptr, argv[3], nullptr);
     if (!child)
       return 1;
-    const int length = static_cast<int>(SendMessageW(child, WM_GETTEXTLENGTH, 0, 0));
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(child, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
+    const std::wstring text = TextOf(child);
+    const int length = static_cast<int>(text.size());
     const int bytes =
         WideCharToMultiByte(CP_UTF8, 0, text.c_str(), length, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(bytes), '\0');

@@ -83,7 +83,8 @@ TEST_F(Form1Test, WindowIsBuiltAsDescribed) {
   EXPECT_TRUE(style & ES_MULTILINE);
   EXPECT_FALSE(style & (WS_VSCROLL | WS_HSCROLL));
   EXPECT_FALSE(style & ES_AUTOHSCROLL); // word wrap
-  EXPECT_GE(SendMessageW(memo_, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
+  // The limit is a DWORD: lifted, it is 0xFFFFFFFF, which a 32-bit LRESULT holds as -1.
+  EXPECT_GE(static_cast<DWORD>(SendMessageW(memo_, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEu);
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(memo_, WM_GETFONT, 0, 0)), sizeof font, &font);
   // Georgia, or under Wine where the system lacks it the program's stand-in.
