@@ -2,10 +2,10 @@
 # build/beds/NAME and reused, in which a command runs with this project at the same path.
 # Sourced by the scripts that test under another Wine; needs root (through sudo otherwise).
 #
-#   bed_ensure NAME SUITE ARCH "PACKAGES" [FOREIGN_ARCH]   make the bed unless it is current
-#   bed_run NAME COMMAND...                                run a command inside it
-#   bed_exec NAME COMMAND...                               the same in place of this shell
-#   bed_emulate_i386 NAME                                  let 32-bit x86 programs run (below)
+#   bed_ensure NAME SUITE ARCH "PACKAGES"   make the bed unless it is current
+#   bed_run NAME COMMAND...                 run a command inside it
+#   bed_exec NAME COMMAND...                the same in place of this shell
+#   bed_emulate_i386 NAME                   let 32-bit x86 programs run (below)
 #
 # Every bed_run enters a private mount namespace (unshare -m), so the mounts it makes (/proc,
 # /dev, /tmp, the project) vanish with its last process and never outlive it on the host: a bed
@@ -24,10 +24,10 @@ bed_dir() { echo "$bed_root/$1"; }
 bed_recipe() { printf '%s\n' "$@" | sha256sum | cut -c1-16; }
 
 bed_ensure() {
-  local name="$1" suite="$2" arch="$3" packages="$4" foreign="${5:-}"
+  local name="$1" suite="$2" arch="$3" packages="$4"
   local dir recipe
   dir=$(bed_dir "$name")
-  recipe=$(bed_recipe "$suite" "$arch" "$packages" "$foreign" 3)
+  recipe=$(bed_recipe "$suite" "$arch" "$packages" 4)
   [ "$(cat "$dir/.bed-recipe" 2>/dev/null)" = "$recipe" ] && return 0
 
   command -v debootstrap >/dev/null || {
@@ -52,13 +52,6 @@ bed_ensure() {
   # No daemons start while packages install.
   printf '#!/bin/sh\nexit 101\n' | $bed_sudo tee "$dir/usr/sbin/policy-rc.d" >/dev/null
   $bed_sudo chmod +x "$dir/usr/sbin/policy-rc.d"
-  if [ -n "$foreign" ]; then
-    bed_run "$name" dpkg --add-architecture "$foreign" || return 1
-    # The foreign packages' own scripts run foreign programs while they install.
-    [ "$foreign" = i386 ] || { echo "no emulation for $foreign" >&2 && return 1; }
-    bed_install "$name" "--no-install-recommends qemu-user-static" && bed_emulate_i386 "$name" ||
-      return 1
-  fi
   bed_install "$name" "locales $packages" || return 1
   printf 'en_US.UTF-8 UTF-8\nru_RU.UTF-8 UTF-8\n' | $bed_sudo tee "$dir/etc/locale.gen" >/dev/null
   bed_run "$name" locale-gen >/dev/null || return 1
@@ -76,8 +69,9 @@ bed_install() { # bed_install NAME "PACKAGES": apt-get install inside the bed, l
 
 # 32-bit x86 programs run on a processor emulated by the bed's qemu-i386-static, registered with
 # the kernel's binfmt_misc for i386 ELF files (machine-wide; the F flag makes the kernel open the
-# emulator now, so it serves inside any root). Run before each use: a registration ends with the
-# machine. Says in one line why, where the machine refuses it.
+# emulator now, so it serves inside any root). A bed for i386 needs it while it is made. Run
+# before each use: a registration ends with the machine. Says in one line why, where the machine
+# refuses it.
 bed_emulate_i386() {
   local misc=/proc/sys/fs/binfmt_misc qemu
   qemu="$(bed_dir "$1")/usr/bin/qemu-i386-static"

@@ -16,7 +16,7 @@ fi
 restart_server() {
   "$runner" --server -k
   "$runner" --server -p >/dev/null 2>&1 </dev/null &&
-    "$runner" --wine64 wineboot >/dev/null 2>&1 </dev/null
+    "$runner" wineboot >/dev/null 2>&1 </dev/null
 }
 [ -z "${TARVEL_BED:-}" ] || restart_server
 TARVEL_LOG_FULL_DIR="$dir" "$runner" "$exe" --gtest_filter='LogFullDisk.*' --gtest_brief=1 \
