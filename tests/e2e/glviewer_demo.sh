@@ -50,7 +50,7 @@ import -window root "$shots/demo-menu-screen.png"
 
 # The last top-level item is "Опции"; its last item is "Анимация".
 key Up Right Up Return
-probe wait "Скорость анимации" 5000 || fail "Анимация did not open the animation-speed window"
+probe wait "Скорость анимации" 60000 || fail "Анимация did not open the animation-speed window"
 speed="$(probe text "Скорость анимации" Edit)"
 [ "$speed" = "1" ] || fail "the speed field holds '$speed', not the demo's speed 1"
 import -window root "$shots/demo-speed-window.png"
