@@ -9,8 +9,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)
 #               an emulated processor (scripts/vm.sh), as this machine's kernel runs no 32-bit
 #               programs; a whole test stage runs inside it
 # Each Wine has prefixes of its own (a wineserver of one version must never open another's):
-# build/wineprefix[-BED], and build/wineprefix[-BED]-144 at 150 % display scale. TARVEL_DPI=144
-# picks the latter for one run.
+# build/wineprefix[-BED] (a virtual machine's on its own disk, below), and the same with -144 at
+# 150 % display scale. TARVEL_DPI=144 picks the latter for one run.
 bed="${TARVEL_BED:-}"
 bed_vm=""                        # set for a bed that is a virtual machine
 wine_loader=/usr/lib/wine/wine64 # not Debian's `wine` wrapper, which starts the 32-bit loader first
@@ -49,12 +49,11 @@ in_bed() { [ -n "$bed" ] && [ "$(cat /etc/tarvel-bed 2>/dev/null)" = "$bed" ]; }
 # Makes the test bed TARVEL_BED names unless it is current (scripts/bed.sh, scripts/vm.sh).
 ensure_bed() {
   . "$root/scripts/bed.sh"
-  [ -n "$bed_vm" ] || {
+  if [ -n "$bed_vm" ]; then
+    . "$root/scripts/vm.sh" && vm_ensure "$bed" "${bed_recipe[@]}"
+  else
     bed_ensure "$bed" "${bed_recipe[@]}"
-    return
-  }
-  . "$root/scripts/vm.sh"
-  vm_ensure "$bed" "${bed_recipe[@]}"
+  fi
 }
 
 # Which Wine runs the programs, for the logs: "wine-8.0 (Debian 8.0~repack-4), 64-bit, host".
