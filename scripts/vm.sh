@@ -3,14 +3,15 @@
 # emulated processor, where every program of the bed, its threads included, runs under the
 # guest's own kernel. Sourced after scripts/bed.sh.
 #
-#   vm_ensure NAME SUITE ARCH "PACKAGES"   make the bed, its kernel and its disk unless current
+#   vm_ensure NAME SUITE ARCH "PACKAGES" ["TOOLS"]
+#                                          make the bed, its kernel and its disk unless current
 #   vm_run NAME COMMAND...                 boot it, run the command in it, power it off
 #
 # qemu itself lives in a bed of its own (vm_monitor), so the host gets no package for it. Its
 # user-mode emulator also runs the guest root's programs while the root is made; the guest runs
-# them under its own kernel. The guest sees its disk (a copy of the bed's root, written to a
-# throw-away overlay, so every boot starts from the same disk) and the project at the same path,
-# shared with the host through 9p: what the command writes there, the host finds.
+# them under its own kernel. The guest sees its disk (a copy of the bed's root, made anew with
+# the bed, on which it keeps what it makes once, the Wine prefixes) and the project at the same
+# path, shared with the host through 9p: what the command writes there, the host finds.
 
 vm_monitor=qemu
 vm_kernel=linux-image-686
@@ -28,9 +29,12 @@ vm_ensure() {
   if [ ! -e "$dir/vmlinuz" ]; then
     echo "installing the kernel of the virtual machine $name"
     # Its first root holds only the drivers of qemu's disk: the default, every module the
-    # kernel has, takes half an hour to pack under user-mode emulation.
+    # kernel has, takes half an hour to pack under user-mode emulation. The settings go in
+    # once the tool that packs it is there, before the kernel comes.
+    bed_install "$name" "--no-install-recommends initramfs-tools" || return 1
     printf 'MODULES=list\nCOMPRESS=gzip\n' | $bed_sudo tee "$dir/etc/initramfs-tools/conf.d/tarvel" >/dev/null
-    printf 'virtio_pci\nvirtio_blk\next4\n' | $bed_sudo tee -a "$dir/etc/initramfs-tools/modules" >/dev/null
+    grep -qx virtio_blk "$dir/etc/initramfs-tools/modules" ||
+      printf 'virtio_pci\nvirtio_blk\next4\n' | $bed_sudo tee -a "$dir/etc/initramfs-tools/modules" >/dev/null
     bed_install "$name" "--no-install-recommends $vm_kernel" || return 1
     bed_run "$name" apt-get clean
   fi
