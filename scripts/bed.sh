@@ -2,7 +2,8 @@
 # build/beds/NAME and reused, in which a command runs with this project at the same path.
 # Sourced by the scripts that test under another Wine; needs root (through sudo otherwise).
 #
-#   bed_ensure NAME SUITE ARCH "PACKAGES"   make the bed unless it is current
+#   bed_ensure NAME SUITE ARCH "PACKAGES" ["TOOLS"]
+#                                           make the bed unless it is current
 #   bed_run NAME COMMAND...                 run a command inside it
 #   bed_exec NAME COMMAND...                the same in place of this shell
 #   bed_emulate_i386 NAME                   let 32-bit x86 programs run (below)
@@ -12,7 +13,8 @@
 # can always be deleted with rm -rf without reaching through a mount into the project.
 # /tmp is the host's own, with what is mounted under it, so X sockets, Xvfb displays and the
 # tests' temporary folders are the same on both sides. The packages come with their recommended
-# ones, as a user installs them, and the locales the tests pin (en_US, ru_RU) are generated.
+# ones, as a user installs them, the tools the tests use inside without theirs (a compiler, for
+# one, which nothing here uses), and the locales the tests pin (en_US, ru_RU) are generated.
 
 bed_root="${root:?lib.sh first}/build/beds"
 bed_sudo=""
@@ -24,10 +26,10 @@ bed_dir() { echo "$bed_root/$1"; }
 bed_recipe() { printf '%s\n' "$@" | sha256sum | cut -c1-16; }
 
 bed_ensure() {
-  local name="$1" suite="$2" arch="$3" packages="$4"
+  local name="$1" suite="$2" arch="$3" packages="$4" tools="${5:-}"
   local dir recipe
   dir=$(bed_dir "$name")
-  recipe=$(bed_recipe "$suite" "$arch" "$packages" 4)
+  recipe=$(bed_recipe "$suite" "$arch" "$packages" "$tools" 5)
   [ "$(cat "$dir/.bed-recipe" 2>/dev/null)" = "$recipe" ] && return 0
 
   command -v debootstrap >/dev/null || {
@@ -53,15 +55,18 @@ bed_ensure() {
   printf '#!/bin/sh\nexit 101\n' | $bed_sudo tee "$dir/usr/sbin/policy-rc.d" >/dev/null
   $bed_sudo chmod +x "$dir/usr/sbin/policy-rc.d"
   bed_install "$name" "locales $packages" || return 1
+  [ -z "$tools" ] || bed_install "$name" "--no-install-recommends $tools" || return 1
   printf 'en_US.UTF-8 UTF-8\nru_RU.UTF-8 UTF-8\n' | $bed_sudo tee "$dir/etc/locale.gen" >/dev/null
   bed_run "$name" locale-gen >/dev/null || return 1
   bed_run "$name" apt-get clean
   echo "$recipe" | $bed_sudo tee "$dir/.bed-recipe" >/dev/null
 }
 
+# A mirror caught while it syncs serves an index that does not match its release file, for a
+# while: apt-get update is tried three times, then the packages come from the indexes it got.
 bed_install() { # bed_install NAME "PACKAGES": apt-get install inside the bed, logged
-  if ! bed_run "$1" sh -c "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq $2" >>"$bed_root/$1-install.log" 2>&1; then
+  if ! bed_run "$1" sh -c "for try in 1 2 3; do apt-get update -qq && break; sleep 20; done
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $2" >>"$bed_root/$1-install.log" 2>&1; then
     echo "installing into the test bed $1 failed; see $bed_root/$1-install.log" >&2
     return 1
   fi

@@ -20,7 +20,8 @@ case "$bed" in
 deb13) bed_recipe=(trixie amd64 "wine wine64") ;;
 deb12-i386)
   # The test stage runs inside: Xvfb, xdotool, ImageMagick and CTest come with it.
-  bed_recipe=(bookworm i386 "wine wine32-preloader xvfb xdotool imagemagick x11-utils cmake python3")
+  bed_recipe=(bookworm i386 "wine wine32-preloader"
+    "xvfb xdotool x11-xserver-utils imagemagick x11-utils cmake python3")
   bed_vm=1
   wine_loader=/usr/lib/wine/wine wine_arch=win32
   ;;
