@@ -47,14 +47,20 @@ wineserver() { "$root/scripts/wine-run" --server "$@"; }
 # says which bed it is).
 in_bed() { [ -n "$bed" ] && [ "$(cat /etc/tarvel-bed 2>/dev/null)" = "$bed" ]; }
 
-# Makes the test bed TARVEL_BED names unless it is current (scripts/bed.sh, scripts/vm.sh).
+# Makes the test bed TARVEL_BED names unless it is current (scripts/bed.sh, scripts/vm.sh). One
+# process at a time makes it: another waits until it is made (scripts/test makes the beds in the
+# background while the stages before theirs run).
 ensure_bed() {
   . "$root/scripts/bed.sh"
-  if [ -n "$bed_vm" ]; then
-    . "$root/scripts/vm.sh" && vm_ensure "$bed" "${bed_recipe[@]}"
-  else
-    bed_ensure "$bed" "${bed_recipe[@]}"
-  fi
+  [ -z "$bed_vm" ] || . "$root/scripts/vm.sh"
+  mkdir -p "$bed_root" && (
+    flock 9
+    if [ -n "$bed_vm" ]; then
+      vm_ensure "$bed" "${bed_recipe[@]}"
+    else
+      bed_ensure "$bed" "${bed_recipe[@]}"
+    fi
+  ) 9>"$bed_root/$bed.lock"
 }
 
 # Which Wine runs the programs, for the logs: "wine-8.0 (Debian 8.0~repack-4), 64-bit, host".
