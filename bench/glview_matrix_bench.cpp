@@ -13,7 +13,7 @@ void BM_Rotate(benchmark::State& state) {
   TViewMatrix m(kProjectionMode, kContext);
   for (auto _ : state) {
     m.Rotate(YAxis, 1.0f);
-    benchmark::DoNotOptimize(m.Values());
+    benchmark::DoNotOptimize(m);
   }
 }
 BENCHMARK(BM_Rotate);
@@ -22,7 +22,7 @@ void BM_RotateArbitraryAxis(benchmark::State& state) {
   TViewMatrix m(kProjectionMode, kContext);
   for (auto _ : state) {
     m.Rotate({0.3f, 1.0f, -0.2f}, 1.0f);
-    benchmark::DoNotOptimize(m.Values());
+    benchmark::DoNotOptimize(m);
   }
 }
 BENCHMARK(BM_RotateArbitraryAxis);
@@ -32,7 +32,7 @@ void BM_Multiply(benchmark::State& state) {
   step.Rotate({1, 1, 0}, 2.0f);
   for (auto _ : state) {
     m.Multiply(step.Values());
-    benchmark::DoNotOptimize(m.Values());
+    benchmark::DoNotOptimize(m);
   }
 }
 BENCHMARK(BM_Multiply);
@@ -44,7 +44,7 @@ void BM_Invert(benchmark::State& state) {
   for (auto _ : state) {
     TViewMatrix m = base;
     m.Invert();
-    benchmark::DoNotOptimize(m.Values());
+    benchmark::DoNotOptimize(m);
   }
 }
 BENCHMARK(BM_Invert);

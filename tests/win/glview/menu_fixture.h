@@ -37,7 +37,7 @@ public:
     return at;
   }
   // Builds the menu as a right click would and clicks the item.
-  void Click(const std::vector<std::string>& path) {
+  void ClickMenuItem(const std::vector<std::string>& path) {
     BuildPopupMenu();
     ui::TMenuItem* item = Item(path);
     ASSERT_NE(item, nullptr) << path.back();

@@ -132,7 +132,7 @@ TEST_F(ViewMenuTest, ColourCommandsAskTheChooserWithTheColourPreselected) {
   };
 
   // Cancelled: nothing changes.
-  menuView->Click({"Leaf1", "Цвет"});
+  menuView->ClickMenuItem({"Leaf1", "Цвет"});
   EXPECT_EQ(offered, ui::clLime);
   EXPECT_EQ(owner, form->Handle());
   EXPECT_EQ(object.Color(), ui::clLime);
@@ -141,7 +141,7 @@ TEST_F(ViewMenuTest, ColourCommandsAskTheChooserWithTheColourPreselected) {
   // Confirmed: the colour, and back to colour mode.
   confirm = true;
   ForgetRepaint(menuView);
-  menuView->Click({"Leaf1", "Цвет"});
+  menuView->ClickMenuItem({"Leaf1", "Цвет"});
   EXPECT_EQ(object.Color(), 0x123456);
   EXPECT_EQ(object.Material(), 0);
   EXPECT_TRUE(RepaintPending(menuView));
@@ -150,12 +150,12 @@ TEST_F(ViewMenuTest, ColourCommandsAskTheChooserWithTheColourPreselected) {
   menuView->SetBGColor(0x000080);
   object.SetVisible(false);
   confirm = false;
-  menuView->Click({"Опции", "Цвет фона"});
+  menuView->ClickMenuItem({"Опции", "Цвет фона"});
   EXPECT_EQ(offered, 0x000080);
   EXPECT_EQ(menuView->BGColor(), 0x000080);
   confirm = true;
   answer = 0x00FF00;
-  menuView->Click({"Опции", "Цвет фона"});
+  menuView->ClickMenuItem({"Опции", "Цвет фона"});
   EXPECT_EQ(menuView->BGColor(), 0x00FF00);
   PaintNow(menuView);
   EXPECT_EQ(PixelAt(menuView, 100, 50), (TRGB{0, 255, 0}));
@@ -164,17 +164,17 @@ TEST_F(ViewMenuTest, ColourCommandsAskTheChooserWithTheColourPreselected) {
 TEST_F(ViewMenuTest, VisibilityFillModeAndLightToggle) {
   AddSquare(menuView, "Leaf1", ui::clLime);
   TVisualObject& object = menuView->GetVisualObject(0);
-  menuView->Click({"Leaf1", "Скрыть"});
+  menuView->ClickMenuItem({"Leaf1", "Скрыть"});
   EXPECT_FALSE(object.Visible());
-  menuView->Click({"Leaf1 (скрыт)", "Показать"});
+  menuView->ClickMenuItem({"Leaf1 (скрыт)", "Показать"});
   EXPECT_TRUE(object.Visible());
-  menuView->Click({"Leaf1", "Каркас"});
+  menuView->ClickMenuItem({"Leaf1", "Каркас"});
   EXPECT_TRUE(object.Wireframe());
-  menuView->Click({"Leaf1", "Сплошной"});
+  menuView->ClickMenuItem({"Leaf1", "Сплошной"});
   EXPECT_FALSE(object.Wireframe());
-  menuView->Click({"Опции", "Вкл. свет"});
+  menuView->ClickMenuItem({"Опции", "Вкл. свет"});
   EXPECT_TRUE(menuView->Lighting());
-  menuView->Click({"Опции", "Выкл. свет"});
+  menuView->ClickMenuItem({"Опции", "Выкл. свет"});
   EXPECT_FALSE(menuView->Lighting());
 }
 
@@ -226,7 +226,7 @@ TEST_F(MaterialChooserTest, TheWindowListsTheMaterialsInTwoColumns) {
     list->SetItemIndex(8);
     Key(list, VK_RETURN);
   });
-  menuView->Click({"Leaf1", "Материал"});
+  menuView->ClickMenuItem({"Leaf1", "Материал"});
   EXPECT_EQ(Material(), 9);
   EXPECT_FALSE(ChooserExists()); // freed once chosen
 }
@@ -243,7 +243,7 @@ TEST_F(MaterialChooserTest, EnterOrDoubleClickChoosesAnyOtherCloseGivesNone) {
     SendMessageW(list->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     SendMessageW(list->Handle(), WM_LBUTTONUP, 0, at);
   });
-  menuView->Click({"Leaf1", "Материал"});
+  menuView->ClickMenuItem({"Leaf1", "Материал"});
   EXPECT_EQ(Material(), 1);
 
   // Closed with its close box after moving the selection: no material, colour mode again.
@@ -251,7 +251,7 @@ TEST_F(MaterialChooserTest, EnterOrDoubleClickChoosesAnyOtherCloseGivesNone) {
     chooser.MaterialList()->SetItemIndex(4);
     SendMessageW(chooser.Handle(), WM_CLOSE, 0, 0);
   });
-  menuView->Click({"Leaf1", "Материал"});
+  menuView->ClickMenuItem({"Leaf1", "Материал"});
   EXPECT_EQ(Material(), 0);
 
   // Enter with nothing selected chooses none; other keys choose nothing.
@@ -261,12 +261,12 @@ TEST_F(MaterialChooserTest, EnterOrDoubleClickChoosesAnyOtherCloseGivesNone) {
     chooser.MaterialList()->SetItemIndex(-1);
     Key(chooser.MaterialList(), VK_RETURN);
   });
-  menuView->Click({"Leaf1", "Материал"});
+  menuView->ClickMenuItem({"Leaf1", "Материал"});
   EXPECT_EQ(Material(), 0);
 
   // A failure while it is open leaves no window behind.
   ui::Application().Seams().RunModal = [](ui::TForm&) -> int { throw ui::Exception("broken"); };
-  EXPECT_THROW(menuView->Click({"Leaf1", "Материал"}), ui::Exception);
+  EXPECT_THROW(menuView->ClickMenuItem({"Leaf1", "Материал"}), ui::Exception);
   EXPECT_FALSE(ChooserExists());
 }
 
@@ -312,7 +312,7 @@ TEST_F(MaterialChooserTest, TheSceneKeepsTurningBehindTheModalChooser) {
   TModalUser user{menuView};
   SetWindowSubclass(form->Handle(), &ModalUserProc, 1, reinterpret_cast<DWORD_PTR>(&user));
   SetTimer(form->Handle(), 0x4D55, 20, nullptr);
-  menuView->Click({"Leaf1", "Материал"});
+  menuView->ClickMenuItem({"Leaf1", "Материал"});
   KillTimer(form->Handle(), 0x4D55);
   RemoveWindowSubclass(form->Handle(), &ModalUserProc, 1);
   menuView->EnableAnimation(false);
@@ -387,7 +387,7 @@ TEST_F(SpeedWindowTest, AnimationShowsTheWindowWithTheSpeedAndEnterSetsIt) {
   menuView->ProjectionDynamic().Rotate(YAxis, 10.0f);
   menuView->SetAnimationSpeed(3);
   menuView->FSpeedEdit->SetText("7");
-  menuView->Click({"Опции", "Анимация"});
+  menuView->ClickMenuItem({"Опции", "Анимация"});
   EXPECT_TRUE(IsWindowVisible(menuView->FSpeedForm->Handle()));
   EXPECT_EQ(menuView->FSpeedEdit->Text(), "3");
 
