@@ -329,9 +329,13 @@ TEST_F(CustomizerTest, ARefusedWriteIsAnErrorNamingTheFile) {
   TToolBarModel toolbar;
   toolbar.Items = {MenuButton("")};
   store.RefuseWrites = true;
-  for (auto operation : {+[](TToolBarCustomizer&c, TToolBarModel&t) { c.Loaded(t); },
-                         +[](TToolBarCustomizer&c, TToolBarModel&t) { c.SaveUserLayout(t); },
-                         +[](TToolBarCustomizer&c, TToolBarModel&t) { c.Reset(t); }}) {
+  using Operation = void (*)(TToolBarCustomizer&, TToolBarModel&);
+  const Operation operations[] = {
+      [](TToolBarCustomizer& c, TToolBarModel& t) { c.Loaded(t); },
+      [](TToolBarCustomizer& c, TToolBarModel& t) { c.SaveUserLayout(t); },
+      [](TToolBarCustomizer& c, TToolBarModel& t) { c.Reset(t); },
+  };
+  for (Operation operation : operations) {
     try {
       operation(customizer, toolbar);
       ADD_FAILURE() << "no error";
