@@ -14,8 +14,9 @@ about="О программе"
 
 # The access letter of "&Справка ", С, is on no key of Xvfb's US keyboard: a spare key gets it
 # before the program starts, for this script's run, so that xdotool need not remap one for the
-# press (a busy Wine reads a remapped key after the mapping moved on, and loses it).
-spare=$(xmodmap -pke | awk 'NF == 3 { key = $2 } END { print key }')
+# press (a busy Wine reads a remapped key after the mapping moved on, and loses it). The first
+# spare key: Wine 10 gives the last ones (248 and up) no scan code, and so no character.
+spare=$(xmodmap -pke | awk 'NF == 3 { print $2; exit }')
 [ -n "$spare" ] && xmodmap -e "keycode $spare = Cyrillic_es Cyrillic_ES" || fail "no spare key for С"
 "$wine" "$bin/Tarvel.exe" &
 pid=$!
