@@ -19,6 +19,7 @@ unreported() {
 
 # took PART SINCE: PART took from SINCE (date +%s) to now; said, and kept for the summary.
 took() {
-  echo "== $1 took $(($(date +%s) - $2)) s"
-  echo "$1 $(($(date +%s) - $2)) s" >>"$root/build/test-results/times"
+  local seconds=$(($(date +%s) - $2))
+  echo "== $1 took $seconds s"
+  echo "$1 $seconds s" >>"$root/build/test-results/times"
 }

@@ -29,18 +29,18 @@ vm_ensure() {
   if [ ! -e "$dir/vmlinuz" ]; then
     echo "installing the kernel of the virtual machine $name"
     # Its first root holds only the drivers of qemu's disk: the default, every module the
-    # kernel has, takes half an hour to pack under user-mode emulation. The settings go in
-    # once the tool that packs it is there, before the kernel comes.
-    bed_install "$name" "--no-install-recommends initramfs-tools" || return 1
+    # kernel has, takes half an hour to pack under user-mode emulation. The settings are in
+    # place before the tool that packs it comes (files of no package, which it reads).
+    $bed_sudo mkdir -p "$dir/etc/initramfs-tools/conf.d" "$dir/usr/share/initramfs-tools/modules.d"
+    printf 'MODULES=list\nCOMPRESS=gzip\n' | $bed_sudo tee "$dir/etc/initramfs-tools/conf.d/tarvel" >/dev/null
+    printf 'virtio_pci\nvirtio_blk\next4\n' |
+      $bed_sudo tee "$dir/usr/share/initramfs-tools/modules.d/tarvel" >/dev/null
     # Of its modules only those of the guest's disk, share and file systems are unpacked: the
     # thousands of others took minutes to unpack and index under user-mode emulation.
     printf '%s\n' 'path-exclude=/lib/modules/*/kernel/*' \
       'path-include=/lib/modules/*/kernel/'{fs,lib,crypto,net/9p,drivers/virtio,drivers/block}'/*' |
       $bed_sudo tee "$dir/etc/dpkg/dpkg.cfg.d/tarvel-kernel" >/dev/null
-    printf 'MODULES=list\nCOMPRESS=gzip\n' | $bed_sudo tee "$dir/etc/initramfs-tools/conf.d/tarvel" >/dev/null
-    grep -qx virtio_blk "$dir/etc/initramfs-tools/modules" ||
-      printf 'virtio_pci\nvirtio_blk\next4\n' | $bed_sudo tee -a "$dir/etc/initramfs-tools/modules" >/dev/null
-    bed_install "$name" "--no-install-recommends $vm_kernel" || return 1
+    bed_install "$name" "--no-install-recommends initramfs-tools $vm_kernel" || return 1
     bed_run "$name" apt-get clean
   fi
   $bed_sudo install -m 755 "$root/scripts/vm-init" "$dir/sbin/tarvel-init"
