@@ -10,12 +10,12 @@
 //
 // The stand-ins, tried on Debian 13's Wine 10 and Debian 12's Wine 8 with the windows' texts:
 //   serif faces: "DejaVu Serif" first: a serif with Cyrillic in fonts-dejavu-core, which comes
-//                with fontconfig and so with Wine on nearly every Debian system; Wine slants its
-//                regular for italic, and measures that slant right, so captions sized to their
-//                text keep their last letter. Then "Liberation Serif" (fonts-liberation, which
-//                Wine recommends): closer in look, but Wine measures its true italic narrower
-//                than it draws it (4 pixels short on "Mailer.htm" at 16 pixels), clipping the
-//                last letter of a caption sized to its text;
+//                with fontconfig and so with Wine on nearly every Debian system. Debian 13's
+//                has no italic: Wine slants the regular, and the labels make room for the
+//                slant its ABC widths leave out (letter_lean.h). Then "Liberation Serif"
+//                (fonts-liberation, which Wine recommends): closer in look, but Wine measures
+//                its true italic narrower than it draws it (4 pixels short on "Mailer.htm" at
+//                16 pixels), clipping the last letter of a caption sized to its text;
 //   faces with "Sans" in their name: "Tahoma", Wine's own font, in every Wine prefix, with
 //                Cyrillic.
 // When none is installed, the face asked for is kept: Wine's own mapping is all there is.

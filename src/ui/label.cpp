@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ui/letter_lean.h"
 #include "ui/offscreen_paint.h"
 #include "ui/win_text.h"
 
@@ -54,11 +55,8 @@ SIZE TLabel::TextSize() {
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
   // An italic last letter leans past its advance width; without room for it the label would
   // clip it ("example/" loses half its slash).
-  int overhang = 0;
-  ABC last{};
-  if (GetCharABCWidthsW(dc.get(), text.back(), text.back(), &last) && last.abcC < 0)
-    overhang = -last.abcC;
-  return {rect.right - rect.left + overhang, rect.bottom - rect.top};
+  const int lean = LetterLean(dc.get(), text.back());
+  return {rect.right - rect.left + lean, rect.bottom - rect.top};
 }
 
 void TLabel::AdjustSize() {

@@ -6,6 +6,7 @@
 
 #include "glview/scale_color.h"
 #include "ui/face_replacement.h"
+#include "ui/letter_lean.h"
 #include "ui/under_wine.h"
 #include "ui/win_text.h"
 
@@ -33,9 +34,7 @@ SIZE CaptionExtent(const std::string& caption, bool underline) {
   RECT r{0, 0, 0, 0};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
-  ABC last{}; // room for an italic last letter's lean past its advance
-  if (GetCharABCWidthsW(dc, text.back(), text.back(), &last) && last.abcC < 0)
-    r.right -= last.abcC;
+  r.right += ui::LetterLean(dc, text.back()); // room for an italic last letter's lean
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   DeleteObject(handle);

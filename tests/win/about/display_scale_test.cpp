@@ -10,6 +10,7 @@
 #include "glview/material_chooser.h"
 #include "glview/window_fit.h"
 #include "ui/face_replacement.h"
+#include "ui/letter_lean.h"
 #include "ui/win_text.h"
 #include "ui/window_dpi.h"
 
@@ -108,9 +109,7 @@ SIZE GeorgiaExtent(const std::string& caption, int height, bool underline, bool 
     return size;
   RECT r{0, 0, 0, 0};
   DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX);
-  ABC last{};
-  if (GetCharABCWidthsW(dc.get(), text.back(), text.back(), &last) && last.abcC < 0)
-    r.right -= last.abcC;
+  r.right += ui::LetterLean(dc.get(), text.back());
   return {Width(r), Height(r)};
 }
 
