@@ -10,7 +10,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)
 #               programs; a whole test stage runs inside it
 # Each Wine has prefixes of its own (a wineserver of one version must never open another's):
 # build/wineprefix[-BED] (a virtual machine's on its own disk, below), and the same with -144 at
-# 150 % display scale. TARVEL_DPI=144 picks the latter for one run.
+# 150 % display scale. TARVEL_DPI=144 picks the latter for one run. TARVEL_NO_DESKTOP=1 picks
+# one without Wine's own desktop (-nodesktop): each top-level window an X window of its own.
 bed="${TARVEL_BED:-}"
 bed_vm=""                        # set for a bed that is a virtual machine
 wine_loader=/usr/lib/wine/wine64 # not Debian's `wine` wrapper, which starts the 32-bit loader first
@@ -34,7 +35,7 @@ wine_prefix="$root/build/wineprefix${bed:+-$bed}"
 # A virtual machine keeps its prefixes on its own disk: writing their thousand files through the
 # share with the host took twelve minutes.
 [ -z "$bed_vm" ] || wine_prefix=/var/lib/tarvel/wineprefix
-export WINEPREFIX="$wine_prefix${TARVEL_DPI:+-$TARVEL_DPI}"
+export WINEPREFIX="$wine_prefix${TARVEL_DPI:+-$TARVEL_DPI}${TARVEL_NO_DESKTOP:+-nodesktop}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET or Gecko installers during wineboot
 
@@ -91,14 +92,31 @@ ensure_wine_prefix() {
   fi
   # Wine's own desktop: top-level windows live inside one X window, so hiding or destroying
   # one does not wait two seconds for a window manager that Xvfb does not have, maximising
-  # works, and screenshots show title bars.
-  if ! grep -q '"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null ||
+  # works, and screenshots show title bars. Users run without it, which a prefix of its own
+  # tries (TARVEL_NO_DESKTOP).
+  if [ -n "${TARVEL_NO_DESKTOP:-}" ]; then
+    if grep -q '^"Desktop"=' "$WINEPREFIX/user.reg"; then
+      "$wine" reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
+      wineserver -w
+    fi
+  elif ! grep -q '"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null ||
     ! grep -q "\"Default\"=\"$desktop\"" "$WINEPREFIX/user.reg"; then
     "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f \
       >/dev/null 2>&1
     wineserver -w
   fi
+}
+
+# A prefix without Wine's own desktop (TARVEL_NO_DESKTOP), made from the first, once, then reused.
+ensure_no_desktop_wine_prefix() {
+  (
+    export TARVEL_NO_DESKTOP=1 WINEPREFIX="$wine_prefix-nodesktop"
+    if [ ! -f "$WINEPREFIX/system.reg" ] && [ -f "$wine_prefix/system.reg" ]; then
+      rm -rf "$WINEPREFIX" && cp -a "$wine_prefix" "$WINEPREFIX"
+    fi
+    ensure_wine_prefix
+  )
 }
 
 # A second prefix at 150 % display scale (LogPixels 144), for the display-scale tests; made from
@@ -126,18 +144,27 @@ ensure_scaled_wine_prefix() {
   )
 }
 
-# Starts Xvfb on the first free display number from 90 and exports DISPLAY.
+# Starts Xvfb on the first free display number from 90 and exports DISPLAY. A number whose lock
+# file is free may still be held by a server this /tmp does not show (one in another mount
+# namespace shares the abstract socket): that Xvfb ends at once, and the next number is tried.
 start_xvfb() {
-  n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && return 0
-    sleep 0.1
+  local n=90
+  for _ in 1 2 3 4 5; do
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+      if [ -e "/tmp/.X11-unix/X$n" ]; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    stop_xvfb
+    n=$((n + 1))
   done
-  echo "Xvfb did not start on :$n" >&2
+  echo "Xvfb did not start on any display up to :$((n - 1))" >&2
   return 1
 }
 

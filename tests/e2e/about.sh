@@ -31,6 +31,7 @@ click_middle() { # click_middle LEFT TOP RIGHT BOTTOM
 
 # From the keyboard: Alt and the access letter of "&Справка ".
 probe front "$main"
+focus_window "$main"
 sleep 0.5
 key alt+Cyrillic_es
 probe wait "$about" 60000 || fail "Alt+С did not open the About window"
@@ -92,6 +93,7 @@ import -window root "$shots/about-reopened.png" # the star stays pressed after i
 
 # The conversation goes on while the About window is open.
 probe front "$main"
+focus_window "$main"
 sleep 0.5
 type_text "Вопрос"
 key Return
@@ -104,6 +106,7 @@ import -window root "$shots/about-conversation.png"
 
 # Closing the conversation window ends the program, the About window open or not.
 probe front "$main"
+focus_window "$main"
 sleep 0.3
 key alt+F4
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done

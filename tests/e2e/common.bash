@@ -3,7 +3,7 @@
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 bin=$(cd "$1" && pwd)
 work=$(mktemp -d /tmp/tarvel-e2e.XXXXXX)
-shots="$root/build/e2e-shots${bed:+-$bed}"
+shots="$root/build/e2e-shots${bed:+-$bed}${TARVEL_NO_DESKTOP:+-nodesktop}"
 mkdir -p "$shots"
 
 probe() { "$wine" "$bin/probe.exe" "$@"; }
@@ -15,9 +15,22 @@ fail() {
 # Types into whatever window Wine has at the front of its desktop: ASCII with xdotool's keys, and
 # once it has arrived, the rest through the probe, which cannot lose a character (probe.cpp).
 desktop_window() { xdotool search --name "Wine desktop" 2>/dev/null | head -1; }
+# Gives the keyboard to a Wine window by its title: to Wine's desktop, which passes it on to the
+# window at its front, or without the desktop (TARVEL_NO_DESKTOP) and without a window manager
+# to hand it over, to the window's own X window.
+focus_window() {
+  local x
+  if [ -n "${TARVEL_NO_DESKTOP:-}" ]; then
+    x=$(xdotool search --name "^$(printf '%s' "$1" | sed 's/[][().*^$+?{}|\\]/\\&/g')\$" | head -1)
+  else
+    x=$(desktop_window)
+  fi
+  [ -n "$x" ] && xdotool windowfocus --sync "$x"
+}
 type_text() {
-  local text="$1" keys chars
-  xdotool windowfocus --sync "$(desktop_window)" 2>/dev/null
+  local text="$1" keys chars desktop
+  desktop=$(desktop_window)
+  [ -z "$desktop" ] || xdotool windowfocus --sync "$desktop"
   while [ -n "$text" ]; do
     keys="${text%%[^[:ascii:]]*}"
     chars="${text#"$keys"}"
