@@ -108,13 +108,19 @@ ensure_wine_prefix() {
   fi
 }
 
+# Starts the prefix $WINEPREFIX, where it is not made yet, as a copy of the ordinary one (made
+# first): ready at once, where making one takes minutes under emulation.
+copy_ordinary_wine_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ] && [ -f "$wine_prefix/system.reg" ]; then
+    rm -rf "$WINEPREFIX" && cp -a "$wine_prefix" "$WINEPREFIX"
+  fi
+}
+
 # A prefix without Wine's own desktop (TARVEL_NO_DESKTOP), made from the first, once, then reused.
 ensure_no_desktop_wine_prefix() {
   (
     export TARVEL_NO_DESKTOP=1 WINEPREFIX="$wine_prefix-nodesktop"
-    if [ ! -f "$WINEPREFIX/system.reg" ] && [ -f "$wine_prefix/system.reg" ]; then
-      rm -rf "$WINEPREFIX" && cp -a "$wine_prefix" "$WINEPREFIX"
-    fi
+    copy_ordinary_wine_prefix
     ensure_wine_prefix
   )
 }
@@ -123,16 +129,11 @@ ensure_no_desktop_wine_prefix() {
 # the first, once, then reused. Its desktop is as large as a screen that is used at 150 %. A third
 # is at 150 % on a 1280 x 1024 screen, too small for some windows at their designed places.
 # $1: the prefix's suffix, which TARVEL_DPI names (144 unless given), $2: its desktop's size.
-scaled_wineprefix="$wine_prefix-144"
 ensure_scaled_wine_prefix() {
   (
     export TARVEL_DPI="${1:-144}"
     export WINEPREFIX="$wine_prefix-$TARVEL_DPI"
-    # A copy of the ordinary prefix (made first) is ready at once; making one takes minutes
-    # under emulation.
-    if [ ! -f "$WINEPREFIX/system.reg" ] && [ -f "$wine_prefix/system.reg" ]; then
-      rm -rf "$WINEPREFIX" && cp -a "$wine_prefix" "$WINEPREFIX"
-    fi
+    copy_ordinary_wine_prefix
     ensure_wine_prefix "${2:-1920x1440}"
     if ! awk '/^\[Control Panel\\\\Desktop\]/ { desk = 1; next } /^\[/ { desk = 0 }
               desk && /^"LogPixels"=dword:00000090/ { found = 1 } END { exit !found }' \
