@@ -5,7 +5,8 @@
 #
 #   vm_ensure NAME SUITE ARCH "PACKAGES" ["TOOLS"]
 #                                          make the bed, its kernel and its disk unless current
-#   vm_run NAME COMMAND...                 boot it, run the command in it, power it off
+#   vm_run NAME COMMAND...                 boot it, run the command in it, power it off (one
+#                                          guest at a time)
 #
 # qemu itself lives in a bed of its own (vm_monitor), so the host gets no package for it. Its
 # user-mode emulator also runs the guest root's programs while the root is made; the guest runs
@@ -57,7 +58,13 @@ vm_ensure() {
 
 # The command runs in the current folder with the TARVEL_ variables of this shell; its output is
 # the guest's serial console. Returns its exit status, or 1 when the guest ended without one.
+# One guest at a time boots a disk (two would write one file system), and none while the bed is
+# made: each holds the lock that ensure_bed holds while it makes the bed.
 vm_run() {
+  (flock 9 && vm_boot "$@") 9>"$bed_root/$1.lock"
+}
+
+vm_boot() {
   local name="$1" dir run disk status var
   shift
   dir=$(bed_dir "$name")
