@@ -237,13 +237,13 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   case kShowStartupReport:
     if (const std::string report = std::exchange(startupReport_, {}); !report.empty())
-      ui::Application().ShowException(report);
+      ui::Application().QueueException(report);
     return 0;
   case kJournalWriteFailed:
     ScheduleJournal(journalSchedule_.WriteFailed()); // the snapshot that failed is due again
-    if (Journal)
+    if (Journal) // told once per run of failures: it waits for a box open now, not dropped
       if (const std::string failure = Journal->TakeFailure(); !failure.empty())
-        ui::Application().ShowException(failure);
+        ui::Application().QueueException(failure);
     return 0;
   default:
     return TForm::WndProc(message, wParam, lParam);

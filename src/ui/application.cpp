@@ -156,14 +156,30 @@ void TApplication::ShowException(const std::string& message) {
     ++suppressedErrors_;
     return;
   }
-  showingError_ = true;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{showingError_};
-  HWND owner = GetActiveWindow();
-  if (seams_.ErrorBox)
-    seams_.ErrorBox(owner, ErrorBoxText(message), title_);
+  std::string text = message;
+  for (;;) {
+    {
+      showingError_ = true;
+      struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+      } reset{showingError_};
+      HWND owner = GetActiveWindow();
+      if (seams_.ErrorBox)
+        seams_.ErrorBox(owner, ErrorBoxText(text), title_);
+    }
+    if (queuedErrors_.empty())
+      return;
+    text = std::move(queuedErrors_.front());
+    queuedErrors_.pop_front();
+  }
+}
+
+void TApplication::QueueException(const std::string& message) {
+  if (showingError_)
+    queuedErrors_.push_back(message);
+  else
+    ShowException(message);
 }
 
 // Ids of freed items are given out again, so that menus rebuilt at every click never run past

@@ -6,6 +6,7 @@
 #include "ui/exception.h"
 #include "ui/seams.h"
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <set>
@@ -60,6 +61,9 @@ public:
   // error box is open, further failures (paints, timer ticks) are not stacked on top of it.
   void HandleException(TComponent* sender);
   void ShowException(const std::string& message);
+  // For news told once and never again (a journal that stopped being written): shown now, or
+  // once the error box open now has closed.
+  void QueueException(const std::string& message);
   bool ShowingError() const { return showingError_; }
   int SuppressedErrors() const { return suppressedErrors_; }
 
@@ -88,6 +92,7 @@ private:
   bool terminated_ = false;
   bool showingError_ = false;
   int suppressedErrors_ = 0;
+  std::deque<std::string> queuedErrors_;
   TSeams seams_;
   unsigned nextCommand_ = 100;
   std::map<unsigned, TMenuItem*> commands_;

@@ -180,6 +180,30 @@ TEST_F(JournalFormTest, AFailingJournalIsReportedOnceAndTheConversationGoesOn) {
   RemoveDirectoryW(own.Temporary.c_str());
 }
 
+TEST_F(JournalFormTest, AJournalFailureWhileAnotherBoxIsOpenIsToldOnceItCloses) {
+  Create();
+  const TJournalNames own = form_->Journal->Names();
+  Type(L"раз");
+  ASSERT_TRUE(CreateDirectoryW(kLogFileName, nullptr)); // the close fails with a box
+  Application().Seams().ErrorBox = [&](HWND, const std::string& text, const std::string& caption) {
+    errors_.push_back({text, caption});
+    if (errors_.size() > 1)
+      return;
+    // While the box is open the same disk refuses the journal's snapshot.
+    CreateDirectoryW(own.Temporary.c_str(), nullptr);
+    form_->JournalTimer->Tick();
+    form_->Journal->Wait();
+    Application().ProcessMessages();
+  };
+  SendMessageW(form_->Handle(), WM_CLOSE, 0, 0);
+  ASSERT_EQ(errors_.size(), 2u);
+  EXPECT_EQ(errors_[0].text, "File access denied."); // the close's
+  EXPECT_EQ(errors_[1].text.rfind("Журнал разговора не записан: File access denied.", 0), 0u)
+      << errors_[1].text;
+  RemoveDirectoryW(own.Temporary.c_str());
+  RemoveDirectoryW(kLogFileName);
+}
+
 TEST_F(JournalFormTest, StartUpAppendsLeftJournalsOldestFirstByteForByte) {
   testing_support::WriteFileBytes(kLogFileName, "earlier\r\n");
   const std::string first = "1.1.2024 9:00:00\r\nпервый\r\n12345678 - Ответ.\r\n\r\n";
