@@ -37,7 +37,8 @@ public:
   void Save(TRecord record);
 
   // Writes the record to the journal before returning (the session is about to end), in place
-  // of any snapshot still waiting. Raises ui::EInOutError when it cannot be written.
+  // of any snapshot still waiting. Raises ui::EInOutError when it cannot be written. Nothing
+  // once the conversation is logged.
   void WriteNow(const std::string& record);
 
   // Logs a close's record: the journal is made to hold exactly that record (or, when that
@@ -46,7 +47,8 @@ public:
   // snapshots are taken. Raises ui::EInOutError when the append fails (the journal then keeps
   // the record) or when neither the rewrite nor the deletion succeeded (nothing is appended).
   // Returns what the user must be told although the record is in the log (a journal that
-  // could not be deleted); empty otherwise.
+  // could not be deleted); empty otherwise. A conversation is logged once: later calls do
+  // nothing.
   std::string AppendToLog(const std::string& record);
 
   // The message of the failed write that `failed` announced, once per run of failures; empty

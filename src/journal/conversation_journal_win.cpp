@@ -70,12 +70,16 @@ std::string TConversationJournal::TakeFailure() {
 }
 
 void TConversationJournal::WriteNow(const std::string& record) {
+  if (logged_) // a journal now would be appended again at the next start
+    return;
   writer_.Drop(); // an older snapshot must not land after it
   writer_.Wait();
   WriteJournalFile(names_, FrameJournal(record));
 }
 
 std::string TConversationJournal::AppendToLog(const std::string& record) {
+  if (logged_) // the session ends while the close's box is still open
+    return {};
   writer_.Drop(); // an older snapshot must not land after the record
   writer_.Wait();
   // The journal first holds the very record that is appended: should the program die between

@@ -204,6 +204,30 @@ TEST_F(JournalFormTest, AJournalFailureWhileAnotherBoxIsOpenIsToldOnceItCloses) 
   RemoveDirectoryW(kLogFileName);
 }
 
+TEST_F(JournalFormTest, ALogOffWhileACloseIsReportedLogsTheConversationOnce) {
+  Create();
+  const TJournalNames own = form_->Journal->Names();
+  Type(L"раз");
+  // The close appends, but its temporary file (a folder here) stays: a box says so.
+  ASSERT_TRUE(CreateDirectoryW(own.Temporary.c_str(), nullptr));
+  bool journaledAgain = false;
+  Application().Seams().ErrorBox = [&](HWND, const std::string& text, const std::string& caption) {
+    errors_.push_back({text, caption});
+    // The user deletes it, as told, and logs off before closing the box.
+    RemoveDirectoryW(own.Temporary.c_str());
+    SendMessageW(form_->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    journaledAgain = Exists(own.Journal);
+    SendMessageW(form_->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  };
+  SendMessageW(form_->Handle(), WM_CLOSE, 0, 0);
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0].text.rfind("Разговор записан, но его журнал", 0), 0u) << errors_[0].text;
+  EXPECT_FALSE(journaledAgain);
+  EXPECT_EQ(FileBytes(kLogFileName), Record("раз"));
+  EXPECT_FALSE(Exists(own.Journal));
+  EXPECT_TRUE(Application().Terminated());
+}
+
 TEST_F(JournalFormTest, StartUpAppendsLeftJournalsOldestFirstByteForByte) {
   testing_support::WriteFileBytes(kLogFileName, "earlier\r\n");
   const std::string first = "1.1.2024 9:00:00\r\nпервый\r\n12345678 - Ответ.\r\n\r\n";
