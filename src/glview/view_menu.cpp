@@ -64,18 +64,23 @@ void TCustomOpenGL::BuildPopupMenu() {
   AppendItems(root, BuildViewMenu(state), handlerFor);
 }
 
+// The choosers are modal, but the view paints behind them, and a context failing there frees
+// every object and builds the scene anew: the object is looked up by its index after the answer.
 void TCustomOpenGL::ObjectColorClick(ui::TComponent* Sender) {
-  TVisualObject& object = GetVisualObject(Sender->Tag());
-  ui::TColor color = object.Color();
+  const int index = Sender->Tag();
+  ui::TColor color = GetVisualObject(index).Color();
   if (!ui::Application().Seams().PickColor(ChooserOwner(*this), color))
     return;
+  TVisualObject& object = GetVisualObject(index);
   object.SetColor(color);
   object.StoreMaterial(0); // colour mode; SetColor has asked for the repaint
 }
 
 void TCustomOpenGL::ObjectMaterialClick(ui::TComponent* Sender) {
-  TVisualObject& object = GetVisualObject(Sender->Tag());
-  object.SetMaterial(ChooseMaterial());
+  const int index = Sender->Tag();
+  GetVisualObject(index); // an index out of bounds raises before the chooser opens
+  const std::uint8_t material = ChooseMaterial();
+  GetVisualObject(index).SetMaterial(material);
 }
 
 void TCustomOpenGL::ObjectVisibleClick(ui::TComponent* Sender) {

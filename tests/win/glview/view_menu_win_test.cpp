@@ -4,6 +4,7 @@
 #include "menu_fixture.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "glview/material_chooser.h"
 #include "glview/materials.h"
@@ -176,6 +177,66 @@ TEST_F(ViewMenuTest, VisibilityFillModeAndLightToggle) {
   EXPECT_TRUE(menuView->Lighting());
   menuView->ClickMenuItem({"Опции", "Выкл. свет"});
   EXPECT_FALSE(menuView->Lighting());
+}
+
+// A view whose context cannot be made current the next `Failures` times (a driver reset).
+class TFailingMenuView : public TMenuTestView {
+public:
+  using TMenuTestView::TMenuTestView;
+  int Failures = 0;
+
+  bool MakeCurrent() override {
+    if (Failures > 0) {
+      --Failures;
+      ReleaseContext();
+      return false;
+    }
+    return TMenuTestView::MakeCurrent();
+  }
+};
+
+// The view paints behind a modal chooser, and a context failing there frees every object and
+// builds the scene again: the answer reaches the object rebuilt at the clicked index.
+TEST_F(ViewMenuTest, AChoosersAnswerReachesTheObjectRebuiltWhileItWasOpen) {
+  auto* failing = AddView<TFailingMenuView>(0, 110, 80, 40);
+  // Memory of the freed object's size taken before each rebuild, so that the rebuilt object
+  // does not simply land where the freed one was (a write to the freed one would go unseen).
+  std::vector<std::unique_ptr<char[]>> taken;
+  int creates = 0;
+  failing->OnCreate = [&](ui::TComponent*) {
+    if (++creates > 1)
+      for (int i = 0; i < 16; ++i)
+        taken.push_back(std::make_unique<char[]>(sizeof(TVisualObject)));
+    AddSquare(failing, "Leaf1", ui::clLime);
+  };
+  PaintNow(failing);
+  const auto failWhileOpen = [&] {
+    failing->Failures = 1;
+    PaintNow(failing);
+  };
+
+  ui::Application().Seams().PickColor = [&](HWND, ui::TColor& color) {
+    failWhileOpen();
+    color = 0x123456;
+    return true;
+  };
+  failing->ClickMenuItem({"Leaf1", "Цвет"});
+  EXPECT_EQ(creates, 2);
+  ASSERT_EQ(failing->ObjectCount(), 1);
+  EXPECT_EQ(failing->GetVisualObject(0).Color(), 0x123456);
+
+  ui::Application().Seams().RunModal = [&](ui::TForm& form) {
+    failWhileOpen();
+    ui::TListBox* list = dynamic_cast<TMaterialChooser&>(form).MaterialList();
+    list->SetItemIndex(8);
+    SendMessageW(list->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    return form.ModalResult();
+  };
+  failing->ClickMenuItem({"Leaf1", "Материал"});
+  EXPECT_EQ(creates, 3);
+  ASSERT_EQ(failing->ObjectCount(), 1);
+  EXPECT_EQ(failing->GetVisualObject(0).Material(), 9);
+  EXPECT_TRUE(errors.empty());
 }
 
 // Answers the material chooser through the framework's modal seam, as a user would.
