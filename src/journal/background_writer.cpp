@@ -48,14 +48,17 @@ void TBackgroundWriter::Run() {
     waiting_ = nullptr;
     running_ = true;
     lock.unlock();
+    // Every failure is reported, whatever the task raised; nothing may leave the thread (it would
+    // end the program), not even a report that fails itself.
     try {
       try {
         task();
       } catch (const std::exception& error) {
         onError_(error.what());
+      } catch (...) {
+        onError_("Unknown error");
       }
     } catch (...) {
-      // Nothing may leave the thread (it would end the program), not even a failed report.
     }
     task = nullptr; // the snapshot it holds goes now, not at the next task
     lock.lock();

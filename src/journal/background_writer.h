@@ -14,7 +14,8 @@ namespace journal {
 class TBackgroundWriter {
 public:
   using TTask = std::function<void()>;
-  // onError runs on the writer's thread with the message of an exception a task raised.
+  // onError runs on the writer's thread with the message of whatever a task raised. It must not
+  // raise: nothing could report that.
   explicit TBackgroundWriter(std::function<void(const std::string&)> onError);
   TBackgroundWriter(const TBackgroundWriter&) = delete;
   TBackgroundWriter& operator=(const TBackgroundWriter&) = delete;

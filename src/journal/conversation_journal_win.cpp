@@ -53,12 +53,14 @@ void TConversationJournal::Write(const TRecord& record) {
 }
 
 void TConversationJournal::WriteFailed(const std::string& message) {
-  {
+  try {
     std::lock_guard lock(failureMutex_);
     if (!failing_) // reported once; the next success ends the run of failures
       failure_ = "Журнал разговора не записан: " + message +
                  ". Пока он не записан, сбой программы унесёт разговор с собой.";
     failing_ = true;
+  } catch (...) {
+    // No memory for the text: the window is still told, so the snapshot is tried again.
   }
   if (failed_)
     failed_();
