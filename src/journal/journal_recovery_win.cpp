@@ -5,6 +5,7 @@
 #include "journal/journal_format.h"
 #include "journal/journal_names.h"
 #include "ui/exception.h"
+#include "ui/handles.h"
 #include "ui/win_text.h"
 
 #include <algorithm>
@@ -31,8 +32,8 @@ std::vector<TLeftInstance> InstancesWithFiles(const std::wstring& logPath) {
   const std::wstring baseName = slash == std::wstring::npos ? logPath : logPath.substr(slash + 1);
   std::map<TJournalInstance, TLeftInstance> found;
   WIN32_FIND_DATAW entry;
-  HANDLE find = FindFirstFileW((logPath + L".*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE)
+  const ui::UniqueFind find(FindFirstFileW((logPath + L".*").c_str(), &entry));
+  if (!find)
     return {};
   do {
     const std::wstring name = entry.cFileName;
@@ -52,8 +53,7 @@ std::vector<TLeftInstance> InstancesWithFiles(const std::wstring& logPath) {
       left.HasTemporary = true;
       left.TemporaryWritten = written;
     }
-  } while (FindNextFileW(find, &entry));
-  FindClose(find);
+  } while (FindNextFileW(find.get(), &entry));
 
   std::vector<TLeftInstance> instances;
   for (const auto& [instance, left] : found)

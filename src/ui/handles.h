@@ -77,6 +77,12 @@ struct FileTraits {
 };
 using UniqueFile = UniqueHandle<HANDLE, FileTraits>;
 
+struct FindTraits {
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { FindClose(h); }
+};
+using UniqueFind = UniqueHandle<HANDLE, FindTraits>; // FindFirstFile's search
+
 struct MenuTraits {
   static HMENU Invalid() { return nullptr; }
   static void Close(HMENU h) { DestroyMenu(h); }
