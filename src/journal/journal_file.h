@@ -30,8 +30,12 @@ unsigned long DeleteJournalFile(const std::wstring& fileName);
 TJournalContents ReadJournal(const std::wstring& fileName);
 
 // Renames a damaged journal to the first free set-aside name, visible again so that the user
-// finds it; returns that name.
-std::wstring SetJournalAside(const std::wstring& journal);
+// finds it; returns that name, and the system's error code when it stayed hidden (0 otherwise).
+struct TSetAside {
+  std::wstring Name;
+  unsigned long HiddenError = 0;
+};
+TSetAside SetJournalAside(const std::wstring& journal);
 
 // A name in the form that lifts the path length limit ("\\?\C:\…", "\\?\UNC\server\…"), made
 // full against the current folder: a journal's names are longer than the log's, so a folder

@@ -3,6 +3,7 @@
 #include "journal/file_error.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <windows.h>
 
@@ -151,14 +152,16 @@ TJournalContents ReadJournal(const std::wstring& fileName) {
   return ParseJournal(bytes);
 }
 
-std::wstring SetJournalAside(const std::wstring& journal) {
+TSetAside SetJournalAside(const std::wstring& journal) {
   DWORD error = ERROR_ALREADY_EXISTS;
   for (int attempt = 1; attempt <= 1000; ++attempt) {
-    const std::wstring aside = SetAsideName(journal, attempt);
+    std::wstring aside = SetAsideName(journal, attempt);
     error = Move(journal, aside, MOVEFILE_WRITE_THROUGH);
     if (error == 0) {
-      SetFileAttributesW(aside.c_str(), FILE_ATTRIBUTE_NORMAL);
-      return aside;
+      const DWORD hidden = Retried([&]() -> DWORD {
+        return SetFileAttributesW(aside.c_str(), FILE_ATTRIBUTE_NORMAL) ? 0 : GetLastError();
+      });
+      return {std::move(aside), hidden};
     }
     if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
       break;

@@ -122,9 +122,12 @@ public:
       const std::string problem = "Журнал " + journal + " не дописан в " + Quoted(log_.Name) +
                                   ": " + JournalProblemText(contents.Status) + ".";
       try {
-        const std::wstring aside = SetJournalAside(names.Journal);
-        Report(problem + " Он отложен как " +
-               Quoted(shown.Journal + aside.substr(names.Journal.size())) + ".");
+        const TSetAside aside = SetJournalAside(names.Journal);
+        std::string told = problem + " Он отложен как " +
+                           Quoted(shown.Journal + aside.Name.substr(names.Journal.size()));
+        if (aside.HiddenError != 0) // the user is sent to look for it
+          told += ", но остался скрытым: " + FileError(aside.HiddenError).Message();
+        Report(told + ".");
       } catch (const ui::EInOutError& error) {
         Report(problem + " Отложить его не удалось: " + error.Message() + ".");
       }

@@ -88,9 +88,9 @@ TEST_F(JournalFileTest, ALockHasOneOwnerAndGoesWithIt) {
 
 TEST_F(JournalFileTest, ADamagedJournalIsSetAsideWithoutOverwritingAnEarlierOne) {
   testing_support::PlantJournal(names_.Journal, "раз", 1);
-  EXPECT_EQ(SetJournalAside(names_.Journal), names_.Journal + L".bad");
+  EXPECT_EQ(SetJournalAside(names_.Journal).Name, names_.Journal + L".bad");
   testing_support::PlantJournal(names_.Journal, "два", 1);
-  EXPECT_EQ(SetJournalAside(names_.Journal), names_.Journal + L".bad2");
+  EXPECT_EQ(SetJournalAside(names_.Journal).Name, names_.Journal + L".bad2");
   EXPECT_EQ(FileBytes((names_.Journal + L".bad").c_str()), "раз");
   EXPECT_EQ(FileBytes((names_.Journal + L".bad2").c_str()), "два");
   EXPECT_FALSE(Hidden(names_.Journal + L".bad2")); // for the user to find
