@@ -241,15 +241,23 @@ void TForm::Close() {
 int TForm::ShowModal() {
   if (auto& seam = Application().Seams().RunModal)
     return seam(*this);
-  modal_ = true;
   modalResult_ = mrNone;
   HWND owner = GetActiveWindow();
-  std::vector<HWND> disabled = Application().DisableTopLevelWindowsExcept(Handle());
-  Show();
-  Application().RunModalLoop([this] { return modalResult_ != mrNone; });
-  modal_ = false;
-  for (HWND window : disabled)
-    EnableWindow(window, TRUE);
+  {
+    // However it ends (showing may raise), the other windows are enabled again.
+    struct Modal {
+      bool& modal;
+      std::vector<HWND> disabled;
+      ~Modal() {
+        modal = false;
+        for (HWND window : disabled)
+          EnableWindow(window, TRUE);
+      }
+    } running{modal_, Application().DisableTopLevelWindowsExcept(Handle())};
+    modal_ = true;
+    Show();
+    Application().RunModalLoop([this] { return modalResult_ != mrNone; });
+  }
   Hide();
   if (owner && IsWindow(owner))
     SetActiveWindow(owner);
