@@ -3,6 +3,7 @@
 #include "widgets/mask_region.h"
 
 #include "ui/graphics.h"
+#include "ui/handles.h"
 #include "ui/offscreen_paint.h"
 
 namespace widgets {
@@ -113,8 +114,10 @@ void TfcCustomImageBtn::ApplyRegion() {
   auto& cache = Down() ? FDownRegionData : FRegionData;
   if (!cache)
     cache = FaceRectangles(Down());
-  // The window owns the region from here on.
-  SetWindowRgn(Handle(), RegionFromRectangles(*cache), IsWindowVisible(Handle()));
+  // The window owns the region once it has taken it; a refused one is still ours to delete.
+  ui::UniqueRegion region(RegionFromRectangles(*cache));
+  if (SetWindowRgn(Handle(), region.get(), IsWindowVisible(Handle())))
+    region.release();
 }
 
 void TfcCustomImageBtn::RecomputeRegion() {
