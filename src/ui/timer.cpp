@@ -1,6 +1,9 @@
 #include "ui/timer.h"
 
 #include "ui/application.h"
+#include "ui/exception.h"
+
+#include <string>
 
 namespace ui {
 namespace {
@@ -23,6 +26,9 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   // A message-only window of its own, so ticks reach this timer whatever else exists.
   window_ =
       CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+  // Without it SetTimer would make a thread timer that nothing stops and whose ticks go nowhere.
+  if (!window_)
+    throw Exception("Cannot create window: error " + std::to_string(GetLastError()));
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   Update();
 }

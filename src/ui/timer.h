@@ -10,6 +10,7 @@ namespace ui {
 
 class TTimer : public TComponent {
 public:
+  // Raises ui::Exception when its message-only window, which the ticks reach, cannot be made.
   explicit TTimer(TComponent* owner);
   ~TTimer() override;
 
