@@ -2,6 +2,8 @@
 
 #include "ui/win_text.h"
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -114,7 +116,9 @@ void TMemo::PasteAsWindows1251() {
   std::wstring text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
+      // Another program filled the block: its text ends at a NUL or at the block's end.
+      const std::size_t units = GlobalSize(data) / sizeof(wchar_t);
+      text.assign(chars, std::find(chars, chars + units, L'\0'));
       GlobalUnlock(data);
     }
   }
