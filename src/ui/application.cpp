@@ -11,6 +11,17 @@
 
 namespace ui {
 
+namespace {
+
+// One more message loop running inside the others, for as long as it runs.
+struct TLoopLevel {
+  int& depth;
+  explicit TLoopLevel(int& loops) : depth(loops) { ++depth; }
+  ~TLoopLevel() { --depth; }
+};
+
+} // namespace
+
 TApplication& Application() {
   static TApplication application;
   return application;
@@ -97,6 +108,7 @@ bool TApplication::PreTranslate(MSG& message) {
 }
 
 void TApplication::RunModalLoop(const std::function<bool()>& done) {
+  const TLoopLevel level(loopDepth_);
   MSG message;
   while (!terminated_ && !done()) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
@@ -113,6 +125,7 @@ void TApplication::RunModalLoop(const std::function<bool()>& done) {
 }
 
 void TApplication::ProcessMessages() {
+  const TLoopLevel level(loopDepth_);
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
@@ -241,6 +254,10 @@ void TApplication::ReleaseLater(TComponent* component) {
 }
 
 void TApplication::FreeReleased() {
+  // A nested loop (a modal form, ProcessMessages in a handler) may run under a handler of the
+  // very component released: the outermost loop frees it.
+  if (loopDepth_ > 1)
+    return;
   while (!released_.empty()) {
     TComponent* component = released_.back();
     released_.pop_back();

@@ -99,6 +99,7 @@ private:
   std::set<unsigned> freeCommands_;
   std::vector<std::pair<TForm*, TMenuItem*>> menus_;
   std::vector<TComponent*> released_;
+  int loopDepth_ = 0; // message loops running, one inside another
 };
 
 // The program's one application object.

@@ -12,7 +12,7 @@ constexpr UINT kGetDpiScaledSize = 0x02E4; // WM_GETDPISCALEDSIZE, newer than th
 } // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
-  SetVisible(false);
+  TForm::SetVisible(false); // qualified: from a constructor no derived override is reached
   SetColor(clBtnFace);
 }
 

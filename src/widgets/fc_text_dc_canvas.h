@@ -10,10 +10,10 @@
 
 namespace widgets {
 
-class TfcDCTextCanvas : public TfcTextCanvas {
+class TfcDCTextCanvas final : public TfcTextCanvas {
 public:
   explicit TfcDCTextCanvas(HDC dc) : FDC(dc) {}
-  ~TfcDCTextCanvas() override { ReleaseFont(); }
+  ~TfcDCTextCanvas() override { TfcDCTextCanvas::ReleaseFont(); }
   TfcDCTextCanvas(const TfcDCTextCanvas&) = delete;
   TfcDCTextCanvas& operator=(const TfcDCTextCanvas&) = delete;
 
