@@ -2,7 +2,8 @@
 # The release as a user downloads it: scripts/package writes the two archives and their checksum
 # list; each archive holds the programs the tests ran (less their symbols), undated PE headers,
 # no build folder, system DLLs only, a manifest aware of the display scale, and a Windows-1251
-# README; every entry carries the last commit's date.
+# README; every entry carries the last commit's date. No program imports a function newer than
+# Windows 7 SP1.
 set -u
 . "$(dirname "$0")/common.bash"
 cd "$root"
@@ -46,6 +47,11 @@ for path in archives:
         check(phrase in text, f"README does not name {phrase}")
 sys.exit(0 if ok else 1)
 PY
+
+# The programs import only functions that Windows 7 SP1 has (release/windows7-imports.txt);
+# newer ones are looked up at run time.
+"$root/scripts/check-imports" "$work"/win{32,64}/{Tarvel,GLViewerDemo}.exe >&2 ||
+  fail "a program imports a function that Windows 7 SP1 lacks"
 
 # The programs: the tested builds less their symbols, with undated headers, no build folder and
 # only Windows' own DLLs; both declare that they scale themselves to the display.
