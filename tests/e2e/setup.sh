@@ -86,13 +86,8 @@ for program in Tarvel GLViewerDemo; do
   cmp -s "$install/$program.exe" "$ship/$program.exe" || fail "$program.exe is not the tested one"
 done
 # The uninstaller too carries the version and the program's icon.
-python3 - "$install/Uninstall.exe" "$root/src/app/tarvel.ico" "$version" <<'PY' ||
-import struct, sys
-exe, ico, version = open(sys.argv[1], "rb").read(), open(sys.argv[2], "rb").read(), sys.argv[3]
-images = [struct.unpack_from("<II", ico, 6 + 16 * i + 8) for i in range(struct.unpack_from("<H", ico, 4)[0])]
-sys.exit(not (version.encode("utf-16-le") in exe and all(ico[o:o + n] in exe for n, o in images)))
-PY
-  fail "Uninstall.exe lacks the version or the icon"
+python3 "$root/tests/e2e/version_and_icon.py" "$install/Uninstall.exe" "$version" \
+  "$root/src/app/tarvel.ico" || fail "Uninstall.exe lacks the version or the icon"
 [ -d "$conversations" ] || fail "no folder $conversations_win"
 [ ! -e "$desktop/Тарвель.lnk" ] || fail "a desktop shortcut though none was chosen"
 
