@@ -45,7 +45,7 @@ Var MadeFolder ; 1 when this setup created the install folder
         Return
       ${EndIf}
       ${IfNot} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Тарвель сейчас запущен \
-          (занят файл «$0»). Закройте его и нажмите «Повторить»." /SD IDCANCEL IDRETRY`
+          (занят файл «$0»). Закройте его и повторите попытку." /SD IDCANCEL IDRETRY`
         SetErrorLevel ${EXIT_RUNNING}
         Abort
       ${EndIf}
@@ -79,10 +79,17 @@ Function CanWriteInstallFolder
   Exch $0
 FunctionEnd
 
+; Puts the files back at once (an interactive setup stays open on its page until closed) and
+; fails.
+!macro FailReplacing TEXT
+  Call RestoreProgramFiles
+  !insertmacro Fail ${EXIT_FAILED} "${TEXT}$\r$\nУстановка прервана, прежние файлы на месте."
+!macroend
+
 !macro DeleteLeftOver FILE ; an .old file an earlier setup could not delete
   Delete "$INSTDIR\${FILE}.old"
   ${If} ${FileExists} "$INSTDIR\${FILE}.old"
-    !insertmacro Fail ${EXIT_FAILED} "Не удалось удалить файл «$INSTDIR\${FILE}.old»."
+    !insertmacro FailReplacing "Не удалось удалить файл «$INSTDIR\${FILE}.old»: он занят."
   ${EndIf}
 !macroend
 
@@ -91,7 +98,7 @@ FunctionEnd
     ClearErrors
     Rename "$INSTDIR\${FILE}" "$INSTDIR\${FILE}.old"
     ${If} ${Errors}
-      !insertmacro Fail ${EXIT_FAILED} "Не удалось заменить файл «$INSTDIR\${FILE}»."
+      !insertmacro FailReplacing "Не удалось заменить файл «$INSTDIR\${FILE}»: он занят."
     ${EndIf}
   ${EndIf}
 !macroend
@@ -100,7 +107,7 @@ FunctionEnd
   ClearErrors
   Rename "$INSTDIR\${FILE}.new" "$INSTDIR\${FILE}"
   ${If} ${Errors}
-    !insertmacro Fail ${EXIT_FAILED} "Не удалось записать файл «$INSTDIR\${FILE}»."
+    !insertmacro FailReplacing "Не удалось записать файл «$INSTDIR\${FILE}»."
   ${EndIf}
 !macroend
 
@@ -120,7 +127,8 @@ FunctionEnd
   ClearErrors
   WriteUninstaller "$INSTDIR\Uninstall.exe.new"
   ${If} ${Errors}
-    !insertmacro Fail ${EXIT_FAILED} "Не удалось записать файл «$INSTDIR\Uninstall.exe»."
+    !insertmacro FailReplacing "Не удалось записать файл «$INSTDIR\Uninstall.exe»: нет места на \
+      диске или файл занят."
   ${EndIf}
   StrCpy $Step swapping
   !insertmacro ForEachProgramFile SetAside
@@ -142,7 +150,7 @@ FunctionEnd
   Delete "$INSTDIR\${FILE}.new"
 !macroend
 
-; After a failure: the folder as it was before the setup.
+; After a failure: the folder as it was before the setup. Once: the step is forgotten.
 Function RestoreProgramFiles
   ${If} $Step == swapping
     !insertmacro ForEachProgramFile PutBack
@@ -154,6 +162,7 @@ Function RestoreProgramFiles
       RMDir $INSTDIR
     ${EndIf}
   ${EndIf}
+  StrCpy $Step ""
 FunctionEnd
 
 !macro DeleteProgramFile FOLDER FILE
