@@ -52,6 +52,7 @@ key='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarve
 # dword:XXXXXXXX; nothing when the entry is not there.
 entry_value() {
   rm -f "$work/entry.reg"
+  "$wine" reg query "$key" >/dev/null 2>&1 || return 0 # Wine 10's regedit would show a box
   "$wine" regedit /E "Z:$work/entry.reg" "$key" >/dev/null 2>&1 || return 0
   iconv -f UTF-16 -t UTF-8 "$work/entry.reg" 2>/dev/null | tr -d '\r' | sed -n "s/^\"$1\"=//p" |
     sed -e 's/^"\(.*\)"$/\1/' -e 's/\\"/"/g' -e 's/\\\\/\\/g'
