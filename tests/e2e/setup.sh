@@ -95,13 +95,16 @@ python3 "$root/tests/e2e/version_and_icon.py" "$install/Uninstall.exe" "$version
 # The Start-menu entries, as the shell reads them: the program started in the conversations'
 # folder, and Explorer showing that folder.
 link=$(probe link "$menu_win\\Тарвель.lnk") || fail "no Start-menu entry Тарвель"
-[ "$link" = "$install_win\\Tarvel.exe"$'\n\n'"$conversations_win" ] || fail "the entry Тарвель: $link"
+[ "$link" = "$install_win\\Tarvel.exe"$'\n\n'"$conversations_win" ] ||
+  fail "the entry Тарвель: $link"
 link=$(probe link "$menu_win\\Тарвель — папка разговоров.lnk") || fail "no entry for the folder"
 [[ "$link" == 'C:\windows\explorer.exe'$'\n'"\"$conversations_win\""$'\n'* ]] ||
   fail "the entry for the folder: $link"
 
 # The Apps & features entry.
-expect() { [ "$(entry_value "$1")" = "$2" ] || fail "Apps & features: $1 is \"$(entry_value "$1")\", not \"$2\""; }
+expect() {
+  [ "$(entry_value "$1")" = "$2" ] || fail "Apps & features: $1 is \"$(entry_value "$1")\", not \"$2\""
+}
 expect DisplayName "Тарвель"
 expect DisplayVersion "$version"
 expect Publisher "Проект Тарвель"
@@ -112,7 +115,7 @@ expect QuietUninstallString "\"$install_win\\Uninstall.exe\" /S _?=$install_win"
 expect NoModify dword:00000001
 expect NoRepair dword:00000001
 size=$((16#$(entry_value EstimatedSize | sed 's/^dword://')))
-programs=$((($(stat -c %s "$install/Tarvel.exe") + $(stat -c %s "$install/GLViewerDemo.exe")) / 1024))
+programs=$((($(stat -c %s "$install/Tarvel.exe" "$install/GLViewerDemo.exe" | paste -sd+)) / 1024))
 [ "$size" -ge "$programs" ] && [ "$size" -le $((programs + 16)) ] ||
   fail "Apps & features: EstimatedSize $size KB for $programs KB of programs"
 
@@ -195,4 +198,5 @@ if [ -z "$bed" ]; then
   kill "$pid" && wait "$pid"
   [ ! -e "$install" ] || fail "the setup's first page made $install"
 fi
-echo "setup: installed silently, started from its entry, refused while running and over a newer version, uninstalled leaving the conversations"
+echo "setup: installed silently, started from its entry, refused while running and over a newer" \
+  "version, uninstalled leaving the conversations"
