@@ -158,9 +158,9 @@ Function RestoreProgramFiles
   ${If} $Step == swapping
   ${OrIf} $Step == extracting
     !insertmacro ForEachProgramFile DeleteNew
-    ${If} $MadeFolder == 1
-      RMDir $INSTDIR
-    ${EndIf}
+  ${EndIf}
+  ${If} $MadeFolder == 1
+    RMDir $INSTDIR ; only when empty: a failure before the files leaves no empty folder either
   ${EndIf}
   StrCpy $Step ""
 FunctionEnd

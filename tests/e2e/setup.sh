@@ -17,13 +17,16 @@ setup=$(ls "$ship"/Tarvel-*-setup.exe 2>/dev/null)
 version=${setup##*/Tarvel-}
 version=${version%%-*}
 
-# A prefix of its own, made anew: the stage's are shared with the other scripts. Its Wine
-# desktop has a name of its own, so that the keys go to this one and not to the stage's.
+# A prefix of its own, anew each time, where nothing was ever installed: the stage's are shared
+# with the other scripts. It starts as a copy of the stage's ordinary one where there is one
+# (made in minutes under emulation, copied in seconds). Its Wine desktop has a name of its own,
+# so that the keys go to this one and not to the stage's.
 export TARVEL_WINEPREFIX="$wine_prefix-setup"
 export WINEPREFIX="$TARVEL_WINEPREFIX"
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d" # no menu entries on this machine
 wineserver -k 2>/dev/null
 rm -rf "$WINEPREFIX"
+copy_ordinary_wine_prefix
 ensure_wine_prefix >/dev/null
 "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Setup /f >/dev/null 2>&1
 "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Setup /d 1280x1024 /f >/dev/null 2>&1
@@ -48,17 +51,24 @@ conversations=$(unix_path "$conversations_win")
 desktop=$(unix_path 'C:\users\Иван\Desktop')
 key='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvel'
 
-# A value of the Apps & features entry as regedit exports it: a string unquoted, a number as
-# dword:XXXXXXXX; nothing when the entry is not there.
-entry_value() {
-  rm -f "$work/entry.reg"
+# The Apps & features entry as regedit exports it, into $work/entry: empty when there is none.
+# (Each Wine program takes seconds to start under emulation: the entry is read once a step.)
+read_entry() {
+  : >"$work/entry"
   "$wine" reg query "$key" >/dev/null 2>&1 || return 0 # Wine 10's regedit would show a box
-  "$wine" regedit /E "Z:$work/entry.reg" "$key" >/dev/null 2>&1 || return 0
-  iconv -f UTF-16 -t UTF-8 "$work/entry.reg" 2>/dev/null | tr -d '\r' | sed -n "s/^\"$1\"=//p" |
+  "$wine" regedit /E "Z:$work/entry.reg" "$key" >/dev/null 2>&1 &&
+    iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | tr -d '\r' >"$work/entry"
+}
+# A value of the entry last read: a string unquoted, a number as dword:XXXXXXXX.
+entry_value() {
+  sed -n "s/^\"$1\"=//p" "$work/entry" |
     sed -e 's/^"\(.*\)"$/\1/' -e 's/\\"/"/g' -e 's/\\\\/\\/g'
 }
 # The program files and the Apps & features entry, to tell whether anything changed.
-state() { (cd "$install" 2>/dev/null && ls -A && sha256sum -- *) && entry_value DisplayVersion; }
+state() {
+  (cd "$install" 2>/dev/null && ls -A && sha256sum -- *)
+  read_entry && cat "$work/entry"
+}
 # The quiet uninstall command exactly as the entry gives it to administrators.
 uninstall_quietly() {
   local command program arguments
@@ -74,7 +84,8 @@ uninstall_quietly() {
 status=$?
 "$wine" reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1
 [ "$status" = 5 ] || fail "on Windows Vista the setup ended with $status, not 5"
-[ ! -e "$install" ] && [ -z "$(entry_value DisplayName)" ] || fail "installed on Windows Vista"
+read_entry
+[ ! -e "$install" ] && [ ! -s "$work/entry" ] || fail "installed on Windows Vista"
 
 # The silent install: the programs this stage tests, less their symbols, and nothing else; the
 # conversations' folder; no desktop shortcut unless chosen.
@@ -102,6 +113,7 @@ link=$(probe link "$menu_win\\Тарвель — папка разговоров
   fail "the entry for the folder: $link"
 
 # The Apps & features entry.
+read_entry
 expect() {
   [ "$(entry_value "$1")" = "$2" ] || fail "Apps & features: $1 is \"$(entry_value "$1")\", not \"$2\""
 }
@@ -168,6 +180,7 @@ status=$?
 [ "$(state)" = "$before" ] || fail "the refused setup changed the installed copy"
 "$wine" reg add "$key" /v DisplayVersion /d "$version" /f >/dev/null 2>&1
 "$wine" "$setup" /S || fail "installing again ended with $?"
+read_entry
 expect DisplayVersion "$version"
 [ "$(ls -A "$install")" = $'GLViewerDemo.exe\nTarvel.exe\nUninstall.exe' ] ||
   fail "after installing again the folder holds: $(ls -A "$install")"
@@ -179,7 +192,8 @@ uninstall_quietly || fail "the quiet uninstall ended with $?"
 for _ in $(seq 100); do [ ! -e "$install" ] && break; sleep 0.1; done
 [ ! -e "$install" ] || fail "left in the install folder: $(ls -A "$install")"
 [ -z "$(ls "$menu" | grep Тарвель)" ] || fail "Start-menu entries left: $(ls "$menu")"
-[ -z "$(entry_value DisplayName)" ] || fail "the Apps & features entry is left"
+read_entry
+[ ! -s "$work/entry" ] || fail "the Apps & features entry is left"
 cmp -s "$conversations/Your.txt" "$work/Your.txt" || fail "uninstalling changed Your.txt"
 [ -f "$conversations/untitled.ini" ] || fail "uninstalling deleted .\\untitled.ini"
 
