@@ -35,7 +35,9 @@ wine_prefix="$root/build/wineprefix${bed:+-$bed}"
 # A virtual machine keeps its prefixes on its own disk: writing their thousand files through the
 # share with the host took twelve minutes.
 [ -z "$bed_vm" ] || wine_prefix=/var/lib/tarvel/wineprefix
-export WINEPREFIX="$wine_prefix${TARVEL_DPI:+-$TARVEL_DPI}${TARVEL_NO_DESKTOP:+-nodesktop}"
+# TARVEL_WINEPREFIX names a prefix of a script's own instead (tests/e2e/setup.sh's fresh one).
+WINEPREFIX="$wine_prefix${TARVEL_DPI:+-$TARVEL_DPI}${TARVEL_NO_DESKTOP:+-nodesktop}"
+export WINEPREFIX="${TARVEL_WINEPREFIX:-$WINEPREFIX}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no .NET or Gecko installers during wineboot
 

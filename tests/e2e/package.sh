@@ -1,20 +1,24 @@
 #!/bin/bash
-# The release as a user downloads it: scripts/package writes the two archives and their checksum
-# list; each archive holds the programs the tests ran (less their symbols), undated PE headers,
-# no build folder, system DLLs only, a manifest aware of the display scale, and a Windows-1251
-# README; every entry carries the last commit's date. No program imports a function newer than
-# Windows 7 SP1.
+# The release as a user downloads it: scripts/package writes the two archives, the two setups
+# and their checksum list; each archive holds the programs the tests ran (less their symbols),
+# undated PE headers, no build folder, system DLLs only, a manifest aware of the display scale,
+# and a Windows-1251 README; every entry carries the last commit's date. Each setup is the one
+# its build made, for its machine, with the version and the program's icon (tests/e2e/setup.sh
+# installs it). No program imports a function newer than Windows 7 SP1.
 set -u
 . "$(dirname "$0")/common.bash"
 cd "$root"
 
 version=5.5.0.5
 archives=("Tarvel-$version-win32.zip" "Tarvel-$version-win64.zip")
+setups=("Tarvel-$version-win32-setup.exe" "Tarvel-$version-win64-setup.exe")
 "$root/scripts/package" >"$work/package.log" 2>&1 || fail "scripts/package failed: $(tail -20 "$work/package.log")"
 
-[ "$(ls dist)" = "SHA256SUMS"$'\n'"${archives[0]}"$'\n'"${archives[1]}" ] || fail "dist holds: $(ls dist)"
+listed=$(printf '%s\n' SHA256SUMS "${archives[@]}" "${setups[@]}" | LC_ALL=C sort)
+[ "$(ls dist | LC_ALL=C sort)" = "$listed" ] || fail "dist holds: $(ls dist)"
 sums=$(cut -d' ' -f3 dist/SHA256SUMS)
-[ "$sums" = "${archives[0]}"$'\n'"${archives[1]}" ] || fail "SHA256SUMS names: $sums"
+[ "$sums" = "$(printf '%s\n' "${archives[0]}" "${setups[0]}" "${archives[1]}" "${setups[1]}")" ] ||
+  fail "SHA256SUMS names: $sums"
 (cd dist && sha256sum --check --strict --quiet SHA256SUMS) || fail "a checksum does not match"
 
 # Listing, dates and README, read with the zip reader of Python's library.
@@ -43,7 +47,8 @@ for path in archives:
     check(readme.replace(b"\r\n", b"").find(b"\n") < 0 and readme.endswith(b"\r\n"), "README lines")
     text = readme.decode("cp1251")
     check(text.startswith("Тарвель, версия " + version), "README title")
-    for phrase in ("Your.txt", ".\\untitled.ini", "Enter", "Tarvel.exe", "GLViewerDemo.exe"):
+    for phrase in ("Your.txt", ".\\untitled.ini", "Enter", "Tarvel.exe", "GLViewerDemo.exe",
+                   "-setup.exe", ".zip"):
         check(phrase in text, f"README does not name {phrase}")
 sys.exit(0 if ok else 1)
 PY
@@ -77,5 +82,13 @@ for arch in win32 win64; do
     grep -q -a '<dpiAwareness [^>]*>PerMonitorV2, PerMonitor</dpiAwareness>' "$shipped" ||
       fail "$arch/$program.exe does not declare itself aware of the display scale"
   done
+done
+
+for arch in win32 win64; do
+  setup="dist/Tarvel-$version-$arch-setup.exe"
+  TZ=UTC "$(cached $arch CMAKE_OBJDUMP)" -p "$setup" | grep -q "file format ${format[$arch]}$" ||
+    fail "$setup: wrong machine"
+  python3 "$root/tests/e2e/version_and_icon.py" "$setup" "$version" "$root/src/app/tarvel.ico" ||
+    fail "$setup lacks the version or the icon"
 done
 echo "package: $(tr '\n' ' ' <dist/SHA256SUMS)"

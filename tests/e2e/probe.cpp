@@ -16,7 +16,16 @@
 //                            none is lost however busy Wine is (xdotool types other than ASCII by
 //                            remapping a spare key, which a loaded Wine may read too late)
 //   probe typed TEXT MS      exit 0 once the text of that control ends with TEXT
+//   probe texts TITLE        print the texts of that window and of its visible descendants, one
+//                            a line, as UTF-8
+//   probe link FILE.lnk      print a shortcut's target, arguments and working folder, one a line,
+//                            as UTF-8, read through the shell's own shortcut interface
+//   probe open FILE          open a file as the shell does (a shortcut: its target, started in
+//                            its working folder)
 #include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -106,6 +115,55 @@ bool WaitForEnd(const std::wstring& end, DWORD timeoutMs) {
   return false;
 }
 
+// Writes text as UTF-8, its line ends as they are.
+void PrintUtf8(const std::wstring& text) {
+  const int length = static_cast<int>(text.size());
+  const int bytes =
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), length, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), length, utf8.data(), bytes, nullptr, nullptr);
+  _setmode(_fileno(stdout), _O_BINARY);
+  fwrite(utf8.data(), 1, utf8.size(), stdout);
+}
+
+BOOL CALLBACK PrintText(HWND window, LPARAM) {
+  if (IsWindowVisible(window) && GetWindowTextLengthW(window) > 0)
+    PrintUtf8(TextOf(window) + L"\n");
+  return TRUE;
+}
+
+int PrintLink(const wchar_t* path) {
+  CoInitialize(nullptr);
+  IShellLinkW* link = nullptr;
+  IPersistFile* file = nullptr;
+  wchar_t target[MAX_PATH] = {}, arguments[1024] = {}, folder[MAX_PATH] = {};
+  const bool read =
+      SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&link))) &&
+      SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+      SUCCEEDED(file->Load(path, STGM_READ)) &&
+      SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+      SUCCEEDED(link->GetArguments(arguments, 1024)) &&
+      SUCCEEDED(link->GetWorkingDirectory(folder, MAX_PATH));
+  if (file)
+    file->Release();
+  if (link)
+    link->Release();
+  if (read)
+    PrintUtf8(std::wstring(target) + L"\n" + arguments + L"\n" + folder + L"\n");
+  return read ? 0 : 1;
+}
+
+int Open(const wchar_t* path) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOASYNC; // this process ends right after
+  info.lpFile = path;
+  info.nShow = SW_SHOWNORMAL;
+  return ShellExecuteExW(&info) ? 0 : 1;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -128,9 +186,18 @@ int wmain(int argc, wchar_t** argv) {
       SendMessageW(control, WM_CHAR, *c, 1); // returns once the control has handled it
     return WaitForEnd(argv[2], 0) ? 0 : 1;
   }
+  if (command == L"link")
+    return PrintLink(argv[2]);
+  if (command == L"open")
+    return Open(argv[2]);
   HWND window = Find(title);
   if (!window)
     return 1;
+  if (command == L"texts") {
+    PrintText(window, 0);
+    EnumChildWindows(window, PrintText, 0);
+    return 0;
+  }
   if (command == L"front") {
     SetForegroundWindow(window);
     return 0;
@@ -166,14 +233,7 @@ int wmain(int argc, wchar_t** argv) {
     HWND child = FindWindowExW(window, nullptr, argv[3], nullptr);
     if (!child)
       return 1;
-    const std::wstring text = TextOf(child);
-    const int length = static_cast<int>(text.size());
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), length, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), length, utf8.data(), bytes, nullptr, nullptr);
-    _setmode(_fileno(stdout), _O_BINARY); // the control's CR LF as they are
-    fwrite(utf8.data(), 1, utf8.size(), stdout);
+    PrintUtf8(TextOf(child)); // the control's CR LF as they are
     return 0;
   }
   return 2;
