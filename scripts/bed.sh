@@ -7,6 +7,7 @@
 #   bed_run NAME COMMAND...                 run a command inside it
 #   bed_exec NAME COMMAND...                the same in place of this shell
 #   bed_emulate_i386 NAME                   let 32-bit x86 programs run (below)
+#   bed_enterable                           whether this machine lets a command enter a bed
 #
 # Every bed_run enters a private mount namespace (unshare -m), so the mounts it makes (/proc,
 # /dev, /tmp, the project) vanish with its last process and never outlive it on the host: a bed
@@ -96,6 +97,21 @@ bed_emulate_i386() {
     echo "32-bit programs cannot run here: the kernel refused to register $qemu for i386 programs (binfmt_misc)" >&2
     return 1
   }
+}
+
+# A private mount namespace needs a root that is a mount point: in a plain chroot into a folder
+# it is not, and unshare stops ("cannot change root filesystem propagation"). Mounts made without
+# the private namespace could reach the host's through a shared parent mount and outlive the
+# command, so such a machine makes no bed: says in one line why.
+bed_enterable() {
+  local why
+  why=$($bed_sudo unshare --mount --propagation private true 2>&1) && return 0
+  if ! mountpoint -q /; then
+    echo "test beds cannot be entered here: / is not a mount point (a chroot into a plain folder? bind-mount it onto itself first)" >&2
+  else
+    echo "test beds cannot be entered here: no private mount namespace (${why:-unshare failed})" >&2
+  fi
+  return 1
 }
 
 bed_run() { (bed_exec "$@"); }

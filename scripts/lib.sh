@@ -56,7 +56,7 @@ in_bed() { [ -n "$bed" ] && [ "$(cat /etc/tarvel-bed 2>/dev/null)" = "$bed" ]; }
 ensure_bed() {
   . "$root/scripts/bed.sh"
   [ -z "$bed_vm" ] || . "$root/scripts/vm.sh"
-  mkdir -p "$bed_root" && (
+  bed_enterable && mkdir -p "$bed_root" && (
     flock 9
     if [ -n "$bed_vm" ]; then
       vm_ensure "$bed" "${bed_recipe[@]}"
@@ -150,11 +150,14 @@ ensure_scaled_wine_prefix() {
 # Starts Xvfb on the first free display number from 90 and exports DISPLAY. A number whose lock
 # file is free may still be held by a server this /tmp does not show (one in another mount
 # namespace shares the abstract socket): that Xvfb ends at once, and the next number is tried.
+# -noreset: an X server resets, its keyboard map included, whenever its last client leaves, and
+# between two programs Wine holds no connection (its desktop ends a second after the last one):
+# the key a script gives a letter (tests/e2e/about.sh) would lose it before it is pressed.
 start_xvfb() {
   local n=90
   for _ in 1 2 3 4 5; do
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do
       if [ -e "/tmp/.X11-unix/X$n" ]; then

@@ -15,7 +15,8 @@ about="О программе"
 # The access letter of "&Справка ", С, is on no key of Xvfb's US keyboard: a spare key gets it
 # before the program starts, for this script's run, so that xdotool need not remap one for the
 # press (a busy Wine reads a remapped key after the mapping moved on, and loses it). The first
-# spare key: Wine 10 gives the last ones (248 and up) no scan code, and so no character.
+# spare key: Wine 10 gives the last ones (248 and up) no scan code, and so no character. Xvfb
+# keeps it while no program is connected only because it runs with -noreset (scripts/lib.sh).
 spare=$(xmodmap -pke | awk 'NF == 3 { print $2; exit }')
 [ -n "$spare" ] && xmodmap -e "keycode $spare = Cyrillic_es Cyrillic_ES" || fail "no spare key for С"
 "$wine" "$bin/Tarvel.exe" &
@@ -33,6 +34,9 @@ click_middle() { # click_middle LEFT TOP RIGHT BOTTOM
 probe front "$main"
 focus_window "$main"
 sleep 0.5
+# Still С: else xdotool would remap a key of its own for the press and take it back at once, and
+# Wine 8 finds the character of a key when the program translates it, by then from another key.
+xmodmap -pke | grep -q "^keycode *$spare = Cyrillic_es " || fail "the spare key $spare lost its С"
 key alt+Cyrillic_es
 probe wait "$about" 60000 || fail "Alt+С did not open the About window"
 probe rect "$about" >/dev/null || fail "no About window to measure"

@@ -6,6 +6,8 @@ cd "$work"
 
 "$wine" "$bin/Tarvel.exe" &
 pid=$!
+# A failure leaves no program behind for the next script to find in its place.
+trap 'kill "$pid" 2>/dev/null' EXIT
 probe wait "ver. 5.5.0.5" 20000 || fail "the conversation window did not open"
 probe front "ver. 5.5.0.5"
 sleep 0.5
