@@ -24,12 +24,15 @@ kill_program() {
   probe gone "$main" 10000 || fail "the killed program's window stayed"
 }
 journals() { ls -A | grep -c '\.journal$'; }
+# wait_for_journal WHAT TEXT: one journal, and one that holds TEXT (an extended regex): under load
+# the typing alone may have been journaled before the step (two seconds after its first change),
+# and a journal that merely exists would not yet hold what the step added.
 wait_for_journal() {
   for _ in $(seq 100); do
-    [ "$(journals)" -eq 1 ] && return 0
+    [ "$(journals)" -eq 1 ] && cat -- *.journal 2>/dev/null | grep -aqE "$2" && return 0
     sleep 0.1
   done
-  fail "no journal after $1"
+  fail "no journal holding $2 after $1"
 }
 log() { iconv -f CP1251 -t UTF-8 Your.txt; printf x; } # the log is Windows-1251
 
@@ -44,7 +47,7 @@ sleep 0.5
 first=$(probe text "$main" EDIT | sed 's/[][\.*^$(){}?+|/]/\\&/g')
 [[ "$first" == "First thought, "* ]] || fail "the typing did not arrive: $first"
 key Return
-wait_for_journal "an answer"
+wait_for_journal "an answer" '[0-9AB]{8} - '
 kill_program
 [ -e Your.txt ] && fail "the killed program wrote the log"
 [ "$(journals)" -eq 1 ] || fail "the killed program's journal is gone"
@@ -56,7 +59,7 @@ answered=$'^[^\r\n]+\r\n'"$first"$'\r\n[0-9AB]{8} - [^\r\n]+\\.\r\n(\r\n)?'
 [ "$(journals)" -eq 0 ] || fail "the recovered journal was not deleted"
 type_text "Second thought"
 sleep 3
-wait_for_journal "typing and a pause"
+wait_for_journal "typing and a pause" "Second thought"
 kill_program
 
 # Started once more and ended as usual: an Enter in the empty area answers and ends it.
@@ -90,7 +93,7 @@ mkdir "$work/junk" && cd "$work/junk"
 start_program
 type_text "Beside the junk"
 key Return
-wait_for_journal "an answer beside the junk"
+wait_for_journal "an answer beside the junk" '[0-9AB]{8} - '
 kill_program
 truncate -s 3G Your.txt.4242.journal
 touch -d "1 hour ago" Your.txt.4242.journal
