@@ -38,4 +38,9 @@ public:
   using Exception::Exception;
 };
 
+// A window the system would not make, with the error code it gave (GetLastError).
+[[noreturn]] inline void RaiseWindowNotCreated(unsigned long error) {
+  throw Exception("Cannot create window: error " + std::to_string(error));
+}
+
 } // namespace ui

@@ -3,8 +3,6 @@
 #include "ui/application.h"
 #include "ui/exception.h"
 
-#include <string>
-
 namespace ui {
 namespace {
 constexpr wchar_t kTimerClass[] = L"Tarvel.Timer";
@@ -28,7 +26,7 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
       CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
   // Without it SetTimer would make a thread timer that nothing stops and whose ticks go nowhere.
   if (!window_)
-    throw Exception("Cannot create window: error " + std::to_string(GetLastError()));
+    RaiseWindowNotCreated(GetLastError());
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   Update();
 }

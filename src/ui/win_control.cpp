@@ -108,7 +108,7 @@ void TWinControl::CreateHandle() {
         CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption.c_str(), params.Style,
                         left_, top_, width_, height_, parentWindow, nullptr, instance, nullptr);
     if (!window)
-      throw Exception("Cannot create window: error " + std::to_string(GetLastError()));
+      RaiseWindowNotCreated(GetLastError());
     Attach(window);
     standardProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlSubclassProc)));
@@ -118,7 +118,7 @@ void TWinControl::CreateHandle() {
         CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption.c_str(), params.Style,
                         left_, top_, width_, height_, parentWindow, nullptr, instance, this);
     if (!window)
-      throw Exception("Cannot create window: error " + std::to_string(GetLastError()));
+      RaiseWindowNotCreated(GetLastError());
   }
   ApplyFont();
   CreateWnd();
