@@ -111,10 +111,24 @@ ensure_wine_prefix() {
 }
 
 # Starts the prefix $WINEPREFIX, where it is not made yet, as a copy of the ordinary one (made
-# first): ready at once, where making one takes minutes under emulation.
+# first): ready at once, where making one takes minutes under emulation. Wine's own program files
+# in it, nearly all of its 700 MB, are shared with the ordinary prefix as hard links: nothing
+# writes them but Wine's update of a prefix, which writes the same bytes into every prefix of that
+# Wine. The rest (the registry, the settings) is each prefix's own. Nine prefixes as full copies
+# had filled a machine's disk.
 copy_ordinary_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ] && [ -f "$wine_prefix/system.reg" ]; then
-    rm -rf "$WINEPREFIX" && cp -a "$wine_prefix" "$WINEPREFIX"
+    rm -rf "$WINEPREFIX" || return 1
+    if cp -al "$wine_prefix" "$WINEPREFIX" 2>/dev/null; then
+      find "$WINEPREFIX" -type f ! \( -path '*/drive_c/windows/*' \( -iname '*.dll' -o \
+        -iname '*.exe' -o -iname '*.sys' -o -iname '*.drv' -o -iname '*.ocx' -o -iname '*.cpl' \
+        -o -iname '*.acm' -o -iname '*.tlb' -o -iname '*.ds' -o -iname '*.com' -o -iname '*.ax' \
+        -o -iname '*.nls' -o -iname '*.msstyles' \) \) \
+        -exec sh -c 'for f; do cp -p "$f" "$f.own" && mv -f "$f.own" "$f" || exit 1; done' sh {} + &&
+        return 0
+      rm -rf "$WINEPREFIX"
+    fi
+    cp -a "$wine_prefix" "$WINEPREFIX" # where the file system has no hard links
   fi
 }
 
