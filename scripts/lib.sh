@@ -118,14 +118,13 @@ ensure_wine_prefix() {
 # had filled a machine's disk.
 copy_ordinary_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ] && [ -f "$wine_prefix/system.reg" ]; then
+    local programs='.*/drive_c/windows/.*\.\(dll\|exe\|sys\|drv\|ocx\|cpl\|acm\|tlb\|ds\|com\|ax'
+    programs="$programs\\|nls\\|msstyles\\)"
+    local own='for f; do cp -p "$f" "$f.own" && mv -f "$f.own" "$f" || exit 1; done'
     rm -rf "$WINEPREFIX" || return 1
+    # Everything linked, then each file that is not one of Wine's programs made a file of its own.
     if cp -al "$wine_prefix" "$WINEPREFIX" 2>/dev/null; then
-      find "$WINEPREFIX" -type f ! \( -path '*/drive_c/windows/*' \( -iname '*.dll' -o \
-        -iname '*.exe' -o -iname '*.sys' -o -iname '*.drv' -o -iname '*.ocx' -o -iname '*.cpl' \
-        -o -iname '*.acm' -o -iname '*.tlb' -o -iname '*.ds' -o -iname '*.com' -o -iname '*.ax' \
-        -o -iname '*.nls' -o -iname '*.msstyles' \) \) \
-        -exec sh -c 'for f; do cp -p "$f" "$f.own" && mv -f "$f.own" "$f" || exit 1; done' sh {} + &&
-        return 0
+      find "$WINEPREFIX" -type f ! -iregex "$programs" -exec sh -c "$own" sh {} + && return 0
       rm -rf "$WINEPREFIX"
     fi
     cp -a "$wine_prefix" "$WINEPREFIX" # where the file system has no hard links
